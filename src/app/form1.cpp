@@ -1,0 +1,133 @@
+#include "app/form1.h"
+
+#include "data/data_files.h"
+
+namespace tenrali {
+
+const E kWeatherButtons[9] = {E::bhutu, E::bhare, E::bkumo, E::bame, E::bkami, E::byuki, E::bten, E::bhyou, E::bniji};
+const E kWeatherCounts[9] = {E::khutu, E::khare, E::kkumo, E::kame, E::kkami, E::kyuki, E::kten, E::khyou, E::kniji};
+const E kAccessoryButtons[24] = {E::bak1, E::bak2, E::bak3, E::bak4, E::bak5, E::bak6, E::bab1, E::bab2,
+                                 E::bab3, E::bab4, E::bab5, E::bab6, E::ban1, E::ban2, E::ban3, E::ban4,
+                                 E::ban5, E::ban6, E::bay1, E::bay2, E::bay3, E::bay4, E::bay5, E::bay6};
+const E kAccessoryCounts[24] = {E::kak1, E::kak2, E::kak3, E::kak4, E::kak5, E::kak6, E::kab1, E::kab2,
+                                E::kab3, E::kab4, E::kab5, E::kab6, E::kan1, E::kan2, E::kan3, E::kan4,
+                                E::kan5, E::kan6, E::kay1, E::kay2, E::kay3, E::kay4, E::kay5, E::kay6};
+const E kKindButtons[4] = {E::bak, E::bab, E::ban, E::bay};
+const E kScenePictures[12] = {E::ivent,  E::ivent1, E::ivent2, E::ivent3, E::ivent4,  E::ivent5,
+                              E::ivent6, E::ivent7, E::ivent8, E::ivent9, E::ivent10, E::ivent11};
+
+TForm1::TForm1(Ports ports, std::uint32_t seed) : sm(ports.metrics, ports.pictures) {
+  buildCatalogue(sm);                     // 1. every element with its initial properties
+  gs = GameState{};                       // 2. the initial game state
+  sm.setNumber(E::kanek, gs.money);       // 3. the purse shows "20"
+  loadDataFiles(ports.files, gs);         // 4-6. tenki.dat, tane.dat, akuse.dat
+  gs.todayWeather = WeatherRecord{};      // 7. filled by the first draw
+  rng.seed(seed);                         // 8. the random source
+}
+
+void TForm1::clickElement(E e) {
+  switch (e) {
+    case E::ivent: case E::ivent1: case E::ivent2: case E::ivent3: case E::ivent4: case E::ivent5:
+      return iventClick();
+    case E::_pic14: case E::kaow: return kaowClick();
+    case E::mes1: case E::mes2: case E::mes3: case E::mes4: case E::_lab19: return mes1Click();
+    case E::_lab20: return mes2Click();
+    case E::_lab21: return mes3Click();
+    case E::_lab22: return mes4Click();
+    case E::menuk1: return menuk1Click();
+    case E::menuk2: return menuk2Click();
+    case E::menuk3: return menuk3Click();
+    case E::menuk4: return menuk4Click();
+    case E::menuk5: return menuk5Click();
+    case E::menuk6: return menuk6Click();
+    case E::menuk7: return menuk7Click();
+    case E::menuk8: return menuk8Click();
+    case E::menuk9: return menuk9Click();
+    case E::ueki1: return ueki1Click();
+    case E::ueki2: return ueki2Click();
+    case E::ueki3: return ueki3Click();
+    case E::bhutu: return bhutuClick();
+    case E::bhare: return bhareClick();
+    case E::bkumo: return bkumoClick();
+    case E::bame: return bameClick();
+    case E::bkami: return bkamiClick();
+    case E::byuki: return byukiClick();
+    case E::bten: return btenClick();
+    case E::bhyou: return bhyouClick();
+    case E::bniji: return bnijiClick();
+    case E::bak: return bakClick();
+    case E::bab: return babClick();
+    case E::ban: return banClick();
+    case E::bay: return bayClick();
+    case E::byes: return byesClick();
+    case E::bno: return bnoClick();
+    case E::bsen1: return bsen1Click();
+    case E::bsen2: return bsen2Click();
+    default: break;
+  }
+  for (int i = 0; i < kAccessories; ++i)
+    if (kAccessoryButtons[i] == e) return variantButtonClick(i);  // bak1Click .. bay6Click
+}
+
+E TForm1::clickAt(int x, int y) {
+  E hit = sm.hitTest(x, y);
+  if (hit != E::count && sm.get(hit).clickable) clickElement(hit);
+  return hit;
+}
+
+void TForm1::menuCommand(E item) {
+  if (sm.get(item).kind != Kind::MenuItem || !sm.get(item).enabled) return;
+  if (item == E::K2) K2Click();
+  if (item == E::K4) K4Click();
+}
+
+namespace {
+constexpr E kTimers[8] = {E::Timer1, E::Timer2, E::Timer3, E::Timer4, E::Timer5, E::Timer6, E::Timer7, E::Timer8};
+}
+
+bool TForm1::anyTimerEnabled() const {
+  for (E t : kTimers)
+    if (sm.get(t).enabled) return true;
+  return false;
+}
+
+void TForm1::tickInterval() {
+  // A timer ticks in this interval only if it was already running when the interval began
+  // and has not been stopped (or stopped and started again) by an earlier tick of it.
+  bool running[8];
+  unsigned generation[8];
+  for (int i = 0; i < 8; ++i) {
+    running[i] = sm.get(kTimers[i]).enabled;
+    generation[i] = sm.timerGeneration(kTimers[i]);
+  }
+  using Tick = void (TForm1::*)();
+  static constexpr Tick ticks[8] = {&TForm1::Timer1Timer, &TForm1::Timer2Timer, &TForm1::Timer3Timer,
+                                    &TForm1::Timer4Timer, &TForm1::Timer5Timer, &TForm1::Timer6Timer,
+                                    &TForm1::Timer7Timer, &TForm1::Timer8Timer};
+  for (int i = 0; i < 8; ++i) {
+    if (closed_) return;
+    if (running[i] && sm.get(kTimers[i]).enabled && sm.timerGeneration(kTimers[i]) == generation[i])
+      (this->*ticks[i])();
+  }
+}
+
+// "新規開始": the opening starts at its first step on the timer's first tick; one game a run.
+void TForm1::K2Click() {
+  sm.enableTimer(E::Timer1, true);
+  gs.sceneTick = 29;
+  gs.contestStage = 0;
+  sm.enableMenuItem(E::K2, false);
+}
+
+// "終了" closes the window without a question.
+void TForm1::K4Click() { closed_ = true; }
+
+// Today's weather: one draw from the random source, a copy of the drawn record.
+void TForm1::drawWeather() {
+  int r = randomInt();
+  gs.todayWeather = gs.weatherTable[static_cast<std::size_t>(r % 8)];
+  sm.loadPicture(E::tenw, gs.todayWeather.picture);
+  sm.setCaption(E::tenp, gs.todayWeather.name);
+}
+
+}  // namespace tenrali

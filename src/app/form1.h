@@ -1,0 +1,231 @@
+#pragma once
+// The main window object: it owns the screen model, the game state and the random source, and
+// every handler of the game (clicks, menu commands, timer ticks) is one of its methods. The
+// methods are defined in the folder of the part of the game they belong to.
+#include <cstdint>
+#include <string>
+
+#include "data/file_source.h"
+#include "data/random_int.h"
+#include "state/game_state.h"
+#include "ui/screen_model.h"
+
+namespace tenrali {
+
+// How the heroine placed in a contest.
+enum class ContestPlacing { Won, Second, Third, Unplaced };
+
+class TForm1 {
+ public:
+  struct Ports {
+    TextMetrics& metrics;
+    PictureStore& pictures;
+    FileSource& files;
+  };
+  // Builds the window description and the initial game state, reads the three data files (a
+  // DataError escapes when one cannot be read) and seeds the random source.
+  TForm1(Ports ports, std::uint32_t seed);
+
+  ScreenModel& screen() { return sm; }
+  const ScreenModel& screen() const { return sm; }
+  GameState& state() { return gs; }
+  const GameState& state() const { return gs; }
+  RandomInt& random() { return rng; }
+  bool closed() const { return closed_; }
+
+  // --- Input from the front end ---------------------------------------------------------------
+  // A left click at a client point: the click rule picks the element, whose binding (if any)
+  // runs. Returns the element that took the click, or E::count.
+  E clickAt(int x, int y);
+  // Runs the click binding of an element, as a click on it does.
+  void clickElement(E e);
+  // A menu entry; a disabled entry does nothing.
+  void menuCommand(E item);
+  // One 100 ms interval: every timer enabled at its start ticks once, Timer1..Timer8 in order.
+  // A timer enabled during the interval first ticks in the next one.
+  void tickInterval();
+  bool anyTimerEnabled() const;
+
+  // --- Menu (app) -------------------------------------------------------------------------------
+  void K2Click();
+  void K4Click();
+  int randomInt() { return rng.next(); }
+  void drawWeather();
+
+  // --- Message window (ui/message_window.cpp) ---------------------------------------------------
+  // An empty portrait leaves the portrait as it is.
+  void sayMessage(const std::string& portrait, const std::string& speaker, const std::string& line1,
+                  const std::string& line2, const std::string& line3);
+  void setMessageColor(Rgb color);
+  void sayHomePrompt();
+  void sayThisFruit();
+  void sayThisSeed();
+  void sayShopThanks();
+  void sayPickThis();
+  void sayHeroineThanks();
+  void showYesNo();
+  void hideYesNo();
+  void showCancelOnly();
+  void advanceMessage();
+  // The two layouts of the story scenes and the contest announcer.
+  void saySceneLine(const std::string& portrait, const std::string& speaker, const std::string& line1,
+                    const std::string& line2);
+  void sayAnnouncer(const std::string& line1, const std::string& line2);
+  // Shows a dialogue button with a picture.
+  void showButton(E button, const std::string& picture);
+
+  // --- Shared dialogue buttons (ui/dialogue_buttons.cpp) ---------------------------------------
+  void bsen1Click();
+  void bsen2Click();
+  void byesClick();
+  void bnoClick();
+
+  // --- Home screen and stock panels (ui/home_screen.cpp, ui/stock_panels.cpp) -------------------
+  void showHomeScreen();
+  void hideHomeScreen();
+  void showMenuButtons();
+  void hideMenuButtons();
+  void showPots();
+  void hidePots();
+  void refreshStatus();  // dokik, gijyuk, kanek, day from their fields
+  void hideWeatherButtons();
+  void showFruitStock();
+  void showSeedStock();
+  void showSpeciesFruitStock();
+  void showKindButtons();
+  void hideKindButtons();
+  void showHairRingButtons();
+  void showBraceletNecklaceButtons();
+  void showAccessoryRow(int kind);
+  void showAccessoryStock();
+  void hideAccessoryGrid();
+  void showWornPanel();
+  void hideWornPanel();
+  void hideWornSlot(int slot);
+
+  // --- Item viewer (ui/item_viewer.cpp) ---------------------------------------------------------
+  void menuk6Click();
+  void itemViewOnLeft();   // accessories
+  void itemViewOnRight();  // seeds
+  void itemViewOnYes();    // fruits
+  void itemViewOnNo();     // close
+
+  // --- Scene timers (scenes/) ----------------------------------------------------------------
+  void Timer1Timer();
+  void Timer2Timer();
+  void Timer3Timer();
+  void Timer4Timer();
+  void Timer5Timer();
+  void Timer6Timer();
+  void Timer7Timer();
+  void Timer8Timer();
+  // The scripts: each acts on the new value of sceneTick; unlisted ticks do nothing.
+  void openingScene(int tick);      // Timer1
+  void arrivalScene1(int tick);     // Timer2
+  void contestDayScene(int tick);   // Timer3
+  void winScene1(int tick);         // Timer4
+  void arrivalScene2(int tick);     // Timer5
+  void arrivalScene3(int tick);     // Timer6
+  void winScene2(int tick);         // Timer7
+  void endingScene(int tick);       // Timer8
+
+  // --- Farm (farm/) ----------------------------------------------------------------------------
+  void menuk9Click();
+  void advanceDay();
+  void growPot(int pot);
+  void menuk4Click();
+  void ueki1Click();
+  void ueki2Click();
+  void ueki3Click();
+  void potClick(int pot);
+  void plantingOnYes();
+  void plantingOnNo();
+  void commitPlanting();
+  void menuk7Click();
+  void harvestPots();
+  void harvestOnNo();
+  // The weather-kind buttons and the steps they hand a click to, in this order.
+  void weatherButtonClick(int kind);
+  void plantSeedChoice(int kind);       // planting
+  void accessoryFruitChoice(int kind);  // workshop: fruit for an accessory
+  void seedFruitChoice(int kind);       // workshop: fruit for seeds, then the pair for a new species
+  void seedShopChoice(int kind);        // seed shop
+  void showSeedPriceList();
+  void hideSeedPriceList();
+  void bhutuClick();
+  void bhareClick();
+  void bkumoClick();
+  void bameClick();
+  void bkamiClick();
+  void byukiClick();
+  void btenClick();
+  void bhyouClick();
+  void bnijiClick();
+
+  // --- Workshop (workshop/) -------------------------------------------------------------------
+  void menuk5Click();
+  void workshopOnLeft();
+  void workshopOnRight();
+  void workshopOnYes();
+  void workshopOnNo();
+  void seedMaker(int kind);       // seeds from one fruit, then a new species, for one fruit kind
+  void accessoryMaker(int index); // one of the 24 accessories
+  // The accessory-kind buttons: the crafting step, then the gift step.
+  void kindButtonClick(int kind);
+  void craftingKindStep(int kind);
+  // The 24 accessory buttons: the shop's offer, then the gift choice.
+  void variantButtonClick(int index);
+  void bakClick();
+  void babClick();
+  void banClick();
+  void bayClick();
+
+  // --- Shops (workshop/shops*.cpp) -------------------------------------------------------------
+  void menuk3Click();
+  void shopOnLeft();
+  void shopOnRight();
+  void shopOnYes();
+  void shopOnNo();
+  void shopSellOffer(int index);
+
+  // --- Heroine: gifts, talk, contests (heroine/) -------------------------------------------------
+  void menuk2Click();
+  void giftKindStep(int kind);
+  void giftChoiceStep(int index);
+  void giftOnYes();
+  void giveAccessory(int index);
+  void giftNoBranch();
+  void giftOkBranch();
+  void menuk8Click();
+  void talkToHeroine();
+  void menuk1Click();
+  void contestEntryBranch(bool yes);
+  ContestPlacing placingFor(int stage, int heart, int skill) const;
+  void announceThird();
+  void announceSecond();
+  void announceWinner();
+
+  // --- Click bindings that only advance the message ------------------------------------------
+  void iventClick() { advanceMessage(); }
+  void kaowClick() { advanceMessage(); }
+  void mes1Click() { advanceMessage(); }
+  void mes2Click() { advanceMessage(); }
+  void mes3Click() { advanceMessage(); }
+  void mes4Click() { advanceMessage(); }
+
+ private:
+  ScreenModel sm;
+  GameState gs;
+  RandomInt rng;
+  bool closed_ = false;
+};
+
+// The button and count label of each weather kind, the accessory buttons and counts by index.
+extern const E kWeatherButtons[9];
+extern const E kWeatherCounts[9];
+extern const E kAccessoryButtons[24];
+extern const E kAccessoryCounts[24];
+extern const E kKindButtons[4];
+extern const E kScenePictures[12];  // ivent, ivent1..ivent11
+
+}  // namespace tenrali

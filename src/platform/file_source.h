@@ -1,0 +1,25 @@
+#pragma once
+// The game folder: where tenki.dat and every picture lie side by side.
+#include <string>
+#include <vector>
+
+#include "data/file_source.h"
+
+namespace tenrali {
+
+class DirectoryFileSource : public FileSource {
+ public:
+  explicit DirectoryFileSource(std::string folder) : folder_(std::move(folder)) {}
+  bool read(const std::string& bareName, std::string& bytes, std::string& error) override;
+  const std::string& folder() const { return folder_; }
+
+ private:
+  std::string folder_;
+};
+
+// The folder the game plays from: the working directory when it holds tenki.dat, as the game
+// always did; otherwise the game folder beside the program (a build), the installed data
+// folder, or the folder the program was built with. `program` is argv[0].
+std::string findGameFolder(const char* program);
+
+}  // namespace tenrali

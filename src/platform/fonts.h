@@ -1,0 +1,63 @@
+#pragma once
+// The faces of the window description resolved through fontconfig to installed fonts (our own
+// alias rules map the Windows names), opened with SDL_ttf at their pixel heights. A face that
+// lacks a glyph borrows it from a Japanese face, glyph by glyph; the Japanese faces draw the
+// backslash as a yen sign, as they always did in this game.
+#include <SDL_ttf.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "data/bmp.h"
+#include "ui/text_metrics.h"
+
+namespace tenrali {
+
+class FontError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class FontLibrary : public TextMetrics {
+ public:
+  FontLibrary();  // throws FontError when no font can be found
+  ~FontLibrary() override;
+  FontLibrary(const FontLibrary&) = delete;
+  FontLibrary& operator=(const FontLibrary&) = delete;
+
+  TextSize measure(const Font& font, std::string_view text) override;
+  // Draws one line of text with its top-left corner at (x, y), blended into the image and
+  // clipped to `clip`.
+  void draw(Image& target, int x, int y, const Font& font, std::string_view text, int clipX, int clipY, int clipW,
+            int clipH);
+  // The file a face resolves to (for tests and diagnostics).
+  std::string fileFor(const std::string& face, bool bold, bool italic);
+
+ private:
+  struct Run {
+    TTF_Font* font;
+    std::string text;  // UTF-8
+  };
+  struct Glyphs {  // a rendered line: 8-bit coverage, cached
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> alpha;
+  };
+  TTF_Font* open(const std::string& face, int height, bool bold, bool italic, bool fallback);
+  std::vector<Run> runs(const Font& font, std::string_view text);
+  const Glyphs& render(const Font& font, std::string_view text);
+
+  std::map<std::string, std::string> files_;           // face|bold|italic -> path
+  std::map<std::string, TTF_Font*> open_;              // path|height|style -> font
+  std::unordered_map<std::string, Glyphs> rendered_;   // font|text -> coverage
+};
+
+// Maps the glyphs a face draws differently: the Japanese faces draw U+005C as the yen sign.
+std::u32string faceText(const std::string& face, std::string_view utf8);
+bool isJapaneseFace(const std::string& face);
+
+}  // namespace tenrali

@@ -1,0 +1,4 @@
+#include "app/form1.h"
+namespace tenrali {
+void TForm1::contestDayScene(int) {}
+}  // namespace tenrali

@@ -1,0 +1,18 @@
+#pragma once
+// The port through which the screen model loads pictures by bare name.
+#include <string>
+
+namespace tenrali {
+
+struct Image;
+
+class PictureStore {
+ public:
+  virtual ~PictureStore() = default;
+  // Loads the picture with this bare name: its pixel size, or false with a short reason.
+  virtual bool load(const std::string& name, int& width, int& height, std::string& error) = 0;
+  // The decoded picture for drawing, or nullptr when it cannot be had.
+  virtual const Image* image(const std::string& name) = 0;
+};
+
+}  // namespace tenrali
