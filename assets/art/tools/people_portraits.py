@@ -493,7 +493,7 @@ EARS = {
     "bentR": (-8, 12, 0, 95, 1.0),
     "bentL": (-12, 8, -95, 0, 1.0),
     "back": (-42, 42, 10, -10, 0.74),
-    "droop": (-78, 78, -62, 62, 0.95),
+    "droop": (-100, 100, -48, 48, 0.95),
     "wide": (-20, 20, 0, 0, 1.05),
     "tilt": (-18, 4, -10, 0, 1.0),
 }
@@ -531,8 +531,8 @@ expr("usaw5", who="heroine", mood="pink", ears="wide", eyes="wide", brows=(1.2, 
 expr("usaw6", who="heroine", mood="blue", ears="droop", eyes="tear", brows=(2.8, 0.2), mouth="frown",
      tear=True, tilt=3, clasp=True)
 # rival
-expr("usao1", who="rival", mood="lilac", ears="up", eyes="half", look=(1.4, 0), brows=(-0.2, 1.0),
-     mouth="tight", tilt=-5, chin=-1.5, sparkles=[(86, 22, 3.5), (14, 58, 2.5)])
+expr("usao1", who="rival", mood="lilac", ears="up", eyes="closed", brows=(-0.4, 1.6),
+     mouth="pout", tilt=-8, chin=-1.5, sparkles=[(86, 22, 3.5), (14, 58, 2.5)], hmph=True)
 expr("usao2", who="rival", mood="rich", ears="perk", eyes="closed", brows=(0.2, 2.6), mouth="laugh",
      hoho=True, tilt=-9, chin=-2.5, sparkles=[(13, 20, 4.5), (87, 50, 3.5), (84, 16, 2.5)])
 expr("usao3", who="rival", mood="lilac", ears="relaxed", eyes="smug", look=(1.5, 0.3), brows=(-1.6, 0.8),
@@ -723,8 +723,9 @@ def background_marks(e):
 def extras(ids, defs, e, c, cx, cy):
     s = ""
     fur, shade = c["fur"], c["shade"]
-    sleeve = {"hero": "#ffffff", "heroine": "#a9c8e8", "rival": "#c05fa0", "butler": "#2b2b33",
-              "seedkeeper": "#fff4dc", "accessory": "#efe4cf"}[e["who"]]
+    # sleeves a shade darker than the body so an arm in front of it reads as an arm
+    sleeve = {"hero": "#f1ece4", "heroine": "#98b9dc", "rival": "#ad4f8e", "butler": "#34343e",
+              "seedkeeper": "#f5e8cc", "accessory": "#e6d8bd"}[e["who"]]
     for x, y, r in e.get("sparkles", []):
         s += sparkle(x, y, r)
     if e.get("fist") == "R":
@@ -754,19 +755,19 @@ def extras(ids, defs, e, c, cx, cy):
         for x, y, r in ((18, 40, 5), (13, 34, 3.5), (83, 36, 4.5), (88, 30, 3)):
             s += '<circle cx="%s" cy="%s" r="%s" fill="#ffffff" stroke="%s" stroke-width="1.2" opacity="0.9"/>' % (f(x), f(y), f(r), LINE)
     if e.get("chinpaw"):
-        s += limb("M70 110 Q72 92 60 83", sleeve, 8.5)
+        s += limb("M68 110 Q68 94 60 84", sleeve, 8.5)
         s += paw(58, 80, 5.4, fur, shade, rot=-40)
     if e.get("thought"):
         for x, y, r in ((74, 38, 1.6), (79, 31, 2.4), (86, 21, 4.6)):
             s += '<circle cx="%s" cy="%s" r="%s" fill="#ffffff" stroke="%s" stroke-width="1.1"/>' % (f(x), f(y), f(r), LINE)
     if e.get("fingers"):
-        s += limb("M30 110 Q36 96 45 92", sleeve, 8)
-        s += limb("M70 110 Q64 96 55 92", sleeve, 8)
+        s += limb("M36 110 Q38 99 45 93", sleeve, 8)
+        s += limb("M64 110 Q62 99 55 93", sleeve, 8)
         s += paw(47, 90, 4.8, fur, shade, rot=40, fingers=False)
         s += paw(53, 90, 4.8, fur, shade, rot=-40, fingers=False)
     if e.get("clap"):
-        s += limb("M24 110 Q24 90 38 85", sleeve, 8.5)
-        s += limb("M76 110 Q76 90 62 85", sleeve, 8.5)
+        s += limb("M32 110 Q32 94 40 87", sleeve, 8.5)
+        s += limb("M68 110 Q68 94 60 87", sleeve, 8.5)
         s += paw(46, 85, 5.2, fur, shade, rot=60)
         s += paw(54, 85, 5.2, fur, shade, rot=-60)
         s += '<path d="M40 77 L37 73 M50 75 L50 70 M60 77 L63 73" stroke="%s" stroke-width="1.3" stroke-linecap="round"/>' % LINE
@@ -783,8 +784,8 @@ def extras(ids, defs, e, c, cx, cy):
         s += drop(34, 72, 2.3)
         s += drop(67, 74, 2.0)
     if e.get("clasp"):
-        s += limb("M28 110 Q36 97 46 94", sleeve, 8)
-        s += limb("M72 110 Q64 97 54 94", sleeve, 8)
+        s += limb("M36 110 Q38 100 46 95", sleeve, 8)
+        s += limb("M64 110 Q62 100 54 95", sleeve, 8)
         s += paw(49, 93, 5.2, fur, shade, rot=30, fingers=False)
         s += paw(52, 94, 5.0, fur, shade, rot=-20)
     if e.get("hoho"):
@@ -794,6 +795,9 @@ def extras(ids, defs, e, c, cx, cy):
         s += gothic_text(82, 23, "ホ", 11, "#9c4482", stroke="#ffffff", sw=2.5, rotate=12)
         s += gothic_text(90, 38, "ホ", 9, "#9c4482", stroke="#ffffff", sw=2.2, rotate=18)
         s += gothic_text(16, 38, "オー", 9, "#9c4482", stroke="#ffffff", sw=2.2, rotate=-12)
+    if e.get("hmph"):
+        s += '<path d="M78 62 q6 -3 12 0 M80 68 q5 -2 10 1" fill="none" stroke="%s" stroke-width="1.5" stroke-linecap="round"/>' % LINE
+        s += gothic_text(86, 50, "ツン", 10, "#9c4482", stroke="#ffffff", sw=2.5, rotate=10)
     if e.get("fan"):
         # a folding fan held near the chin
         g = '<g transform="translate(24 84) rotate(-20)">'
@@ -815,8 +819,8 @@ def extras(ids, defs, e, c, cx, cy):
         s += paw(83, 70, 6.4, fur, shade, rot=-8)
         s += '<path d="M91 60 Q95 64 94 70 M74 60 Q71 64 72 69" fill="none" stroke="%s" stroke-width="1.4" stroke-linecap="round"/>' % LINE
     if e.get("handsjoin"):
-        s += limb("M28 110 Q34 96 45 90", sleeve, 8.5)
-        s += limb("M72 110 Q66 96 55 90", sleeve, 8.5)
+        s += limb("M35 110 Q37 98 45 91", sleeve, 8.5)
+        s += limb("M65 110 Q63 98 55 91", sleeve, 8.5)
         s += paw(48, 87, 5.4, fur, shade, rot=70, fingers=False)
         s += paw(52, 87, 5.4, fur, shade, rot=-70, fingers=False)
     if e.get("maido"):
@@ -835,10 +839,10 @@ CONTESTANTS = {
                   light="#fff3d6", ears="up", eyes="smile", mouth="smile", extra="ribbon", pose="hands"),
     "csow1": dict(fur="#ffffff", shade="#e4e4ee", muzzle="#ffffff", inner="#f6c1d9", nose="#e68aa8", iris="#9b4fb0",
                   brow="#d9a53a", lashes=True, dress="#c05fa0", dress_sh="#9c4482", trim="#f7d6ec",
-                  light="#ffe6f6", ears="perk", eyes="half", mouth="smirk", extra="rival", pose="hip"),
+                  light="#ffe6f6", ears="perk", eyes="closed", mouth="smirk", extra="rival", pose="hip"),
     "csow2": dict(fur="#b9b4b0", shade="#9a938e", muzzle="#ece8e4", inner="#e7b6b8", nose="#8a6a6a", iris="#4e7a4a",
                   brow="#7e7670", lashes=True, dress="#5fae6e", dress_sh="#3f8a50", trim="#e8f6d8",
-                  light="#eefbe4", ears="lop", eyes="smile", mouth="smile", extra="flower", pose="wave"),
+                  light="#eefbe4", ears="lop", eyes="smile", mouth="smile", extra="flower", pose="spread"),
     "csow3": dict(fur="#9b6b45", shade="#7d5232", muzzle="#f0dcc0", inner="#e2a08e", nose="#4a2a1a", iris="#3b2314",
                   brow="#5a3a22", lashes=True, dress="#f39c12", dress_sh="#c97c06", trim="#fff1c9",
                   light="#fff3d0", ears="up", eyes="open", mouth="open", extra="bow", pose="peace"),
@@ -863,8 +867,9 @@ def figure(name, c, ids, defs, back=False):
     # ears
     if c["ears"] == "lop":
         fig_ears_back = ""
-        fig_ears_front = (ear(cx - 8, hy - 8, -115, 23, 8, c["fur"], c["shade"], c["inner"], bend=-40, sw=1.6) +
-                          ear(cx + 8, hy - 8, 115, 23, 8, c["fur"], c["shade"], c["inner"], bend=40, sw=1.6))
+        # lop ears hang down the sides of the head, their furry outside showing
+        fig_ears_front = (ear(cx - 9.5, hy - 8.5, -146, 24, 8.4, c["fur"], c["shade"], c["shade"], bend=-22, sw=1.6, bend_at=0.4) +
+                          ear(cx + 9.5, hy - 8.5, 146, 24, 8.4, c["fur"], c["shade"], c["shade"], bend=22, sw=1.6, bend_at=0.4))
     else:
         a = 5 if c["ears"] == "up" else 3
         fig_ears_back = (ear(cx - 5.5, hy - 8, -a, 22, 7.4, c["fur"], c["shade"], c["inner"], sw=1.6) +
@@ -967,6 +972,12 @@ def figure(name, c, ids, defs, back=False):
         fig.append(limb("M%s 50 Q%s 56 %s 62" % (f(cx + sx * 7.5), f(cx + sx * 12), f(cx + sx * 17)), c["fur"], 4.2, sw=1.5))
         fig.append(limb("M%s 49 L%s 52" % (f(cx + sx * 7.5), f(cx + sx * 9.5)), sleeve, 5, sw=1.5))
         fig.append('<circle cx="%s" cy="62" r="3.1" fill="%s" stroke="%s" stroke-width="1.3"/>' % (f(cx + sx * 17.5), c["fur"], LINE))
+    elif pose == "spread":
+        # holding the skirt out a little, showing the dress
+        for sx in (-1, 1):
+            fig.append(limb("M%s 50 Q%s 57 %s 64" % (f(cx + sx * 7.5), f(cx + sx * 11), f(cx + sx * 15)), c["fur"], 4.2, sw=1.5))
+            fig.append(limb("M%s 49 L%s 52" % (f(cx + sx * 7.5), f(cx + sx * 9.5)), sleeve, 5, sw=1.5))
+            fig.append('<circle cx="%s" cy="65" r="3.1" fill="%s" stroke="%s" stroke-width="1.3"/>' % (f(cx + sx * 15.5), c["fur"], LINE))
     elif pose == "umbrella":
         fig.append(limb("M%s 50 Q%s 58 %s 63" % (f(cx - 7.5), f(cx - 9.5), f(cx - 5)), c["fur"], 4.2, sw=1.5))
         fig.append(limb("M%s 49 L%s 52" % (f(cx - 7.5), f(cx - 8.5)), sleeve, 5, sw=1.5))
@@ -1009,6 +1020,7 @@ def figure(name, c, ids, defs, back=False):
     # head
     head = [fig_ears_back]
     if c["extra"] == "rival":
+        head.append(rival_back_hair(cx, hy, hrx, hry))
         head.append(drill(cx - hrx - 0.5, hy - 4, 19, 3.8, -1, c))
         head.append(drill(cx + hrx + 0.5, hy - 4, 19, 3.8, 1, c))
     hp = smooth_closed(head_points(cx, hy, hrx, hry, cheek=0.08))
@@ -1039,7 +1051,7 @@ def figure(name, c, ids, defs, back=False):
             head.append('<circle cx="%s" cy="%s" r="1.9" fill="#ffffff" stroke="%s" stroke-width="0.7"/>' % (f(x), f(hy - hry + 3.2 - i * 1.3), LINE))
             head.append('<circle cx="%s" cy="%s" r="0.8" fill="#ffe27a"/>' % (f(x), f(hy - hry + 3.2 - i * 1.3)))
     elif c["extra"] == "rival":
-        head.append('<g transform="translate(%s %s) scale(0.6)">%s</g>' % (f(cx * 0.4), f((hy - hry + 2) * 0.4), rival_fringe(cx, hy - hry + 2)))
+        head.append('<g transform="translate(%s %s) scale(0.6)">%s</g>' % (f(cx * 0.4), f((hy - hry + 0.5) * 0.4), rival_fringe(cx, hy - hry + 0.5)))
         head.append(tiara(cx, hy - hry + 0.5, 0.7))
         for sx in (-1, 1):
             x = cx + sx * (hrx - 1)
