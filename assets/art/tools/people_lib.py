@@ -236,9 +236,9 @@ def logo(x, y, size, ids, defs, rainbow=True):
     s = ""
     if rainbow:
         cols = ["#e74c3c", "#f39c12", "#f1c40f", "#2ecc71", "#3498db", "#3f51b5", "#9b59b6"]
-        band = size * 0.045
-        r0 = size * 0.62
-        cy = y - size * 0.55
+        band = size * 0.036
+        r0 = size * 0.44
+        cy = y - size * 0.6
         s += '<g fill="none" stroke-linecap="round">'
         s += '<path d="M%s %sA%s %s 0 0 1 %s %s" stroke="%s" stroke-width="%s"/>' % (
             f(x - r0 - band * 0.5), f(cy), f(r0 + band * 0.5), f(r0 + band * 0.5), f(x + r0 + band * 0.5), f(cy),

@@ -978,12 +978,13 @@ def figure(name, c, ids, defs, back=False):
             fig.append(limb("M%s 50 Q%s 57 %s 64" % (f(cx + sx * 7.5), f(cx + sx * 11), f(cx + sx * 15)), c["fur"], 4.2, sw=1.5))
             fig.append(limb("M%s 49 L%s 52" % (f(cx + sx * 7.5), f(cx + sx * 9.5)), sleeve, 5, sw=1.5))
             fig.append('<circle cx="%s" cy="65" r="3.1" fill="%s" stroke="%s" stroke-width="1.3"/>' % (f(cx + sx * 15.5), c["fur"], LINE))
-    elif pose == "umbrella":
-        fig.append(limb("M%s 50 Q%s 58 %s 63" % (f(cx - 7.5), f(cx - 9.5), f(cx - 5)), c["fur"], 4.2, sw=1.5))
-        fig.append(limb("M%s 49 L%s 52" % (f(cx - 7.5), f(cx - 8.5)), sleeve, 5, sw=1.5))
-        fig.append(limb("M%s 50 Q%s 52 %s 46" % (f(cx + 7.5), f(cx + 13), f(cx + 13)), c["fur"], 4.2, sw=1.5))
-        fig.append(limb("M%s 49 L%s 50" % (f(cx + 7.5), f(cx + 10)), sleeve, 5, sw=1.5))
-        fig.append('<circle cx="%s" cy="45" r="3.1" fill="%s" stroke="%s" stroke-width="1.3"/>' % (f(cx + 13), c["fur"], LINE))
+    elif pose in ("umbrella", "umbrellaL"):
+        sx = 1 if pose == "umbrella" else -1
+        fig.append(limb("M%s 50 Q%s 58 %s 63" % (f(cx - sx * 7.5), f(cx - sx * 9.5), f(cx - sx * 5)), c["fur"], 4.2, sw=1.5))
+        fig.append(limb("M%s 49 L%s 52" % (f(cx - sx * 7.5), f(cx - sx * 8.5)), sleeve, 5, sw=1.5))
+        fig.append(limb("M%s 50 Q%s 53 %s 46" % (f(cx + sx * 7.5), f(cx + sx * 16), f(cx + sx * 16)), c["fur"], 4.2, sw=1.5))
+        fig.append(limb("M%s 49 L%s 50" % (f(cx + sx * 7.5), f(cx + sx * 10)), sleeve, 5, sw=1.5))
+        fig.append('<circle cx="%s" cy="45" r="3.1" fill="%s" stroke="%s" stroke-width="1.3"/>' % (f(cx + sx * 16), c["fur"], LINE))
     if pose == "hands":
         fig.append(limb("M%s 50 Q%s 58 %s 62" % (f(cx - 7.5), f(cx - 9.5), f(cx - 3)), c["fur"], 4.2, sw=1.5))
         fig.append(limb("M%s 50 Q%s 58 %s 62" % (f(cx + 7.5), f(cx + 9.5), f(cx + 3)), c["fur"], 4.2, sw=1.5))

@@ -209,9 +209,11 @@ def fruit(sc, kind, x, y, r, leaf=True):
     main, shade, acc = KINDS[kind]
     s = ""
     s += '<ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="#5b3a29" opacity="0.18"/>' % (f(x + r * 0.1), f(y + r * 1.02), f(r * 0.85), f(r * 0.2))
-    body = smooth_closed([(x + math.cos(a) * r * (1 + 0.04 * math.cos(2 * a)),
-                           y + math.sin(a) * r * (0.96 - 0.05 * max(0, -math.sin(a)) * abs(math.cos(a)) * 3))
-                          for a in [2 * math.pi * k / 24 for k in range(24)]])
+    def dip(a):
+        d = math.atan2(math.sin(a + math.pi / 2), math.cos(a + math.pi / 2))
+        return r * 0.1 * math.exp(-(d / 0.38) ** 2)
+    body = smooth_closed([(x + math.cos(a) * r * 1.03, y + math.sin(a) * r * 0.95 + dip(a))
+                          for a in [2 * math.pi * k / 32 for k in range(32)]])
     if kind == "niji":
         cid = sc.clip('<path d="%s"/>' % body)
         s += '<g clip-path="%s">' % cid
@@ -255,8 +257,9 @@ def motif(kind, x, y, r):
     main, shade, acc = KINDS[kind]
     s = ""
     if kind == "hutu":
-        s += '<path d="M%s %sQ%s %s %s %s" fill="none" stroke="%s" stroke-width="%s" stroke-linecap="round" opacity="0.8"/>' % (
-            f(x - r * 0.6), f(y + r * 0.4), f(x), f(y + r * 0.85), f(x + r * 0.6), f(y + r * 0.4), shade, f(r * 0.12))
+        # plain: only a soft rim of shade on the lower right
+        s += '<path d="M%s %sQ%s %s %s %s" fill="none" stroke="%s" stroke-width="%s" stroke-linecap="round" opacity="0.6"/>' % (
+            f(x + r * 0.9), f(y - r * 0.2), f(x + r * 0.9), f(y + r * 0.9), f(x - r * 0.2), f(y + r * 1.05), shade, f(r * 0.2))
     elif kind == "hare":
         for i in range(8):
             a = math.radians(i * 45)
@@ -363,7 +366,10 @@ def rabbit_silhouette(x, y, s, col, ears=(-8, 8), lop=False):
     for sx, a in ((-1, ears[0]), (1, ears[1])):
         bx, by = x + sx * 4 * s, y - 5 * s
         if lop:
-            a = sx * 110
+            # lop ears hang down beside the head
+            out += '<ellipse cx="%s" cy="%s" rx="%s" ry="%s" transform="rotate(%s %s %s)"/>' % (
+                f(x + sx * 9.5 * s), f(y + 2 * s), f(3.8 * s), f(9 * s), f(-sx * 12), f(x + sx * 9.5 * s), f(y + 2 * s))
+            continue
         out += '<ellipse cx="%s" cy="%s" rx="%s" ry="%s" transform="rotate(%s %s %s)"/>' % (
             f(bx), f(by - 9 * s), f(3.4 * s), f(10 * s), f(a), f(bx), f(by))
     out += "</g>"
@@ -411,41 +417,74 @@ def tree(x, y, s, leaf="#6fb35a", leaf_sh="#4f9442", trunk="#8a5a3a"):
 
 def ivent():
     sc = Scene("ivent", 600, 450)
-    sc.add('<rect width="600" height="450" fill="#4a0f1e"/>')
-    # the curtain, lit in the middle by the spotlight
-    sc.add(curtain(sc, -10, 610, 0, 300, 14, base="#a3203a", dark="#5e0c1c", light="#c9384e"))
-    sc.add('<rect width="600" height="300" fill="%s"/>' % sc.rad(
-        [(0, "#ffe8b0", 0.55), (0.45, "#ffcf80", 0.22), (1, "#2a0610", 0.55)], 300, 170, 330, units=True))
-    # the floor: a warm, calm pool of light where the first narration is read
-    sc.add('<rect x="0" y="286" width="600" height="164" fill="#d9b27a"/>')
-    for i in range(1, 9):
-        y = 286 + i * i * 2.3
-        sc.add('<path d="M0 %s L600 %s" stroke="#c79c62" stroke-width="1" opacity="0.6"/>' % (f(y), f(y)))
-    sc.add('<rect x="0" y="286" width="600" height="164" fill="%s"/>' % sc.rad(
-        [(0, "#fffaf0", 0.97), (0.55, "#fff1d6", 0.88), (1, "#fff1d6", 0)], 330, 352, 330, units=True))
-    sc.add('<path d="M0 286 L600 286" stroke="%s" stroke-width="2.5"/>' % LINE)
-    sc.add('<rect x="0" y="282" width="600" height="5" fill="#7a1226" opacity="0.6"/>')
+    sc.add('<rect width="600" height="450" fill="#3a0a16"/>')
+    # the dark curtain, lit in the middle by the spotlight
+    sc.add(curtain(sc, -10, 610, 0, 296, 14, base="#8a1a30", dark="#3e0814", light="#b02c44"))
+    sc.add('<rect width="600" height="296" fill="%s"/>' % sc.rad(
+        [(0, "#ffe2a8", 0.5), (0.35, "#ffc878", 0.18), (0.7, "#1e0409", 0.35), (1, "#1e0409", 0.75)], 300, 160, 360, units=True))
+    # the curtain's hem and its shadow on the floor
+    sc.add('<rect x="0" y="288" width="600" height="8" fill="#5e0c1c"/>')
+    # the stage floor: boards running toward the back, a warm pool of light in the middle
+    sc.add('<rect x="0" y="296" width="600" height="154" fill="#d8ad74"/>')
+    for i in range(-12, 13):
+        xb = 300 + i * 62
+        xt = 300 + i * 44
+        sc.add('<path d="M%s 296 L%s 450" stroke="#b98a52" stroke-width="1.2" opacity="0.7"/>' % (f(xt), f(xb)))
+    sc.add('<rect x="0" y="296" width="600" height="154" fill="%s"/>' % sc.rad(
+        [(0, "#fffaf0", 0.97), (0.6, "#fff3dc", 0.9), (0.85, "#fff3dc", 0.45), (1, "#fff3dc", 0)], 340, 352, 360, units=True))
+    sc.add('<path d="M0 296 L600 296" stroke="%s" stroke-width="2.5"/>' % LINE)
+    sc.add('<rect x="0" y="296" width="600" height="10" fill="%s"/>' % sc.lin([(0, "#3e0814", 0.45), (1, "#3e0814", 0)]))
     # spotlight beam from above
-    sc.add(beam(sc, 300, -10, 70, 530, 330, color="#fff4d0", opacity=0.42, spread=60))
-    sc.add(beam(sc, 300, -10, 150, 450, 330, color="#ffffff", opacity=0.25, spread=30))
+    sc.add(beam(sc, 300, -10, 80, 540, 340, color="#fff4d0", opacity=0.4, spread=60))
+    sc.add(beam(sc, 300, -10, 160, 460, 340, color="#ffffff", opacity=0.22, spread=30))
     # the valance
-    sc.add(valance(sc, -10, 610, 34, 11, 8))
+    sc.add(valance(sc, -10, 610, 34, 11, 8, base="#8a1a30", dark="#4e0a18"))
     # the logo with its flourish
-    sc.add('<ellipse cx="300" cy="172" rx="230" ry="80" fill="%s"/>' % sc.rad(
-        [(0, "#fff6dc", 0.6), (1, "#fff6dc", 0)]))
-    sc.add(logo(300, 196, 92, sc.ids, sc.defs))
-    fl = ('<path d="M178 222 Q240 236 292 224 M422 222 Q360 236 308 224" fill="none" stroke="%s" stroke-width="5" stroke-linecap="round"/>'
-          '<path d="M178 222 Q240 236 292 224 M422 222 Q360 236 308 224" fill="none" stroke="#f5c542" stroke-width="2.4" stroke-linecap="round"/>' % LINE)
+    sc.add('<ellipse cx="300" cy="168" rx="240" ry="90" fill="%s"/>' % sc.rad(
+        [(0, "#fff6dc", 0.55), (1, "#fff6dc", 0)]))
+    sc.add(logo(300, 196, 96, sc.ids, sc.defs))
+    fl = ('<path d="M170 224 Q240 240 290 226 M430 224 Q360 240 310 226" fill="none" stroke="%s" stroke-width="5" stroke-linecap="round"/>'
+          '<path d="M170 224 Q240 240 290 226 M430 224 Q360 240 310 226" fill="none" stroke="#f5c542" stroke-width="2.4" stroke-linecap="round"/>'
+          '<circle cx="170" cy="224" r="3.5" fill="#f5c542" stroke="%s" stroke-width="1.5"/><circle cx="430" cy="224" r="3.5" fill="#f5c542" stroke="%s" stroke-width="1.5"/>'
+          % (LINE, LINE, LINE))
     sc.add(fl)
-    sc.add('<path d="M300 214 L309 224 L300 236 L291 224Z" fill="#e74c9c" stroke="%s" stroke-width="2" stroke-linejoin="round"/>'
-           '<path d="M300 217 L305 224 L300 224Z" fill="#ffffff" opacity="0.75"/>' % LINE)
-    for x, y, r in ((120, 110, 9), (478, 96, 11), (520, 190, 6), (86, 200, 6), (160, 60, 5), (430, 250, 5), (190, 258, 4)):
+    sc.add('<path d="M300 215 L310 226 L300 239 L290 226Z" fill="#e74c9c" stroke="%s" stroke-width="2" stroke-linejoin="round"/>'
+           '<path d="M300 218 L305.5 226 L300 226Z" fill="#ffffff" opacity="0.75"/>' % LINE)
+    for x, y, r in ((118, 112, 9), (482, 98, 11), (522, 196, 6), (84, 206, 6), (168, 62, 5), (434, 256, 5), (188, 262, 4), (404, 58, 4)):
         sc.add(sparkle(x, y, r, fill="#fff3b0", stroke="#f5a623", sw=1))
-    # small footlights at the stage edge, kept low in the unseen band
+    # the heroine peeking out from behind the curtain, waiting for the story to begin
+    sc.add(peeker(sc, 556, 206))
+    # the front edge of the stage with its footlights, in the rows the game never shows
+    sc.add('<rect x="0" y="412" width="600" height="38" fill="#6e4429" stroke="%s" stroke-width="2"/>' % LINE)
     for i in range(8):
         x = 40 + i * 74
-        sc.add('<ellipse cx="%s" cy="418" rx="16" ry="6" fill="#6e4a2a" stroke="%s" stroke-width="1.5"/>' % (f(x), LINE))
+        sc.add('<ellipse cx="%s" cy="412" rx="18" ry="7" fill="%s"/>' % (f(x), sc.rad([(0, "#fff3c0", 0.9), (1, "#fff3c0", 0)])))
+        sc.add('<path d="M%s 412 a9 5 0 0 1 18 0Z" fill="#ffe9a0" stroke="%s" stroke-width="1.5"/>' % (f(x - 9), LINE))
     return sc
+
+
+def peeker(sc, x, y):
+    """The heroine's head peeking round the edge of the curtain (from the right)."""
+    c = pp.CAST["heroine"]
+    s = '<g transform="translate(%s %s) rotate(-12) scale(1.2)">' % (f(x), f(y))
+    s += pp.ear(-8, -14, -10, 30, 11, c["fur"], c["shade"], c["inner"])
+    s += pp.ear(8, -14, 14, 30, 11, c["fur"], c["shade"], c["inner"], bend=70)
+    hp = smooth_closed(pp.head_points(0, 0, 21, 18.5))
+    s += shaded_blob(hp, c["fur"], c["shade"], sc.ids, dx=-2, dy=-2, defs=sc.defs)
+    s += pp.blush(-12, 6, opacity=0.7) + pp.blush(12, 6, opacity=0.5)
+    for side, ex in ((-1, -9), (1, 9)):
+        s += pp.eye(sc.ids, sc.defs, ex, -2, "open", side, c, look=(-1.5, 0))
+    for dx_ in (-3.2, 3.2):
+        s += '<ellipse cx="%s" cy="7" rx="4" ry="3.3" fill="%s"/>' % (f(dx_), c["muzzle"])
+    s += pp.nose(c, 0, 4.6, 0.9)
+    s += pp.mouth("smile", c, 0, 6.8, 0.9)
+    s += pp.ribbon(9, -15, 0.85, rot=-10)
+    s += '</g>'
+    # the curtain edge she holds, in front of her
+    s += '<path d="M%s 30 C%s 120 %s 220 %s 296 L610 296 L610 30Z" fill="%s" stroke="%s" stroke-width="2"/>' % (
+        f(x + 10), f(x + 2), f(x + 16), f(x + 8), sc.lin([(0, "#5e0c1c"), (0.4, "#8a1a30"), (1, "#3e0814")], 0, 0, 1, 0), LINE)
+    s += pp.paw(x + 6, y + 22, 6.5, c["fur"], c["shade"], rot=-80)
+    return s
 
 
 def ivent1():
@@ -496,6 +535,18 @@ def ivent1():
         y = 290 + ((x - 300) / 330) ** 2 * 26
         rim.append((x, y))
     sc.add('<path d="%s" fill="none" stroke="#fff6e8" stroke-width="26" opacity="0.45" stroke-linecap="round"/>' % smooth_open(rim))
+    # little weathers over the rabbits' land: a rainbow, a rain cloud, a snow cloud
+    for i, col in enumerate(RAINBOW):
+        r = 46 - i * 3.2
+        sc.add('<path d="M%s 292 A%s %s 0 0 1 %s 292" fill="none" stroke="%s" stroke-width="3.4" opacity="0.9"/>' % (
+            f(300 - r), f(r), f(r), f(300 + r), col))
+    sc.add(cloud(165, 236, 20, fill="#d7dde6", shade="#b7c0c9"))
+    for k in range(5):
+        x = 153 + k * 7
+        sc.add('<path d="M%s 252 l-3 9" stroke="#a8d4f7" stroke-width="2.2" stroke-linecap="round"/>' % f(x))
+    sc.add(cloud(470, 232, 17, fill="#f7fbff", shade="#bfe3fa"))
+    for x, y in ((462, 250), (474, 258), (484, 249)):
+        sc.add(sparkle(x, y, 3.2, fill="#ffffff", stroke="#bfe3fa", sw=0.6))
     # trees, houses and a windmill standing on the rim
     items = ""
     for x, kind in ((60, "tree"), (96, "house"), (140, "tree"), (218, "mill"), (270, "tree"), (350, "house"),
@@ -525,6 +576,10 @@ def ivent1():
     d = smooth_open(rim) + "L620 460L-20 460Z"
     sc.add('<path d="%s" fill="%s" stroke="%s" stroke-width="2.5"/>' % (
         d, sc.lin([(0, "#e9f6dc"), (0.3, "#f4fbee"), (1, "#eaf5e0")], 0, 290, 0, 450, units=True), LINE))
+    # soft meadow bands following the curve of the world, all of them light
+    for k, (dy, col) in enumerate(((18, "#dcefc8"), (40, "#f6eef6"), (70, "#e2f1d2"))):
+        band = [(x, y + dy) for x, y in rim]
+        sc.add('<path d="%s" fill="none" stroke="%s" stroke-width="%s" opacity="0.8"/>' % (smooth_open(band), col, 10 + k * 4))
     # a soft glow on the planet so the narration sits on a calm, light band
     sc.add('<ellipse cx="330" cy="352" rx="300" ry="60" fill="%s"/>' % sc.rad([(0, "#ffffff", 0.7), (1, "#ffffff", 0)]))
     # tiny flowers on the near rim only (above the text band)
@@ -554,6 +609,12 @@ def ivent2():
     sc.add(lace)
     sc.add('<rect x="0" y="274" width="600" height="128" fill="%s"/>' % sc.lin(
         [(0, "#fdf2e0"), (1, "#fbeedd")]))
+    # a very pale gingham, light enough for black text
+    pid = sc.ids("pat")
+    sc.defs.append('<pattern id="%s" width="28" height="28" patternUnits="userSpaceOnUse">'
+                   '<rect x="0" y="0" width="14" height="28" fill="#f9d9df" opacity="0.35"/>'
+                   '<rect x="0" y="0" width="28" height="14" fill="#f9d9df" opacity="0.35"/></pattern>' % pid)
+    sc.add('<rect x="0" y="275" width="600" height="126" fill="url(#%s)"/>' % pid)
     sc.add('<path d="M0 274 L600 274" stroke="#e8cfae" stroke-width="1.5"/>')
     # the nine fruits, arranged as a bouquet on the cloth
     order = [("kumo", 110, 150, 34), ("ame", 190, 112, 36), ("hare", 300, 92, 42), ("kami", 410, 112, 36),
@@ -589,23 +650,42 @@ def ivent3():
     # the word, one character at a time along the banner's curve
     word = "コンテスト"
     for i, ch in enumerate(word):
-        t = (i - (len(word) - 1) / 2) / 2.6
-        x = 300 + t * 150
-        y = 172 - 26 * (1 - t * t) + 2
-        ang = math.degrees(math.atan(-2 * 26 * t / 150 * 0.75)) * -1
+        x = 300 + (i - (len(word) - 1) / 2) * 58
+        u = (x - 300) / 220
+        y = 154 - 13 * (1 - u * u) + 16
+        ang = math.degrees(math.atan(2 * 13 * u / 220))
         sc.add(gothic_text(x, y, ch, 46, "#ffffff", stroke=LINE, sw=5, rotate=ang))
     # stars around the banner
     for x, y, r, col, rot in ((300, 66, 26, "#ffe27a", 0), (220, 82, 14, "#f28cb1", -12), (380, 82, 14, "#8fd0f5", 12),
-                              (140, 96, 10, "#ffe27a", -20), (460, 96, 10, "#ffe27a", 20), (60, 230, 12, "#ffe27a", 8),
-                              (540, 236, 13, "#f28cb1", -8), (150, 238, 8, "#8fd0f5", 0), (450, 244, 8, "#ffe27a", 0)):
+                              (140, 96, 10, "#ffe27a", -20), (460, 96, 10, "#ffe27a", 20), (90, 212, 12, "#ffe27a", 8),
+                              (522, 210, 13, "#f28cb1", -8), (215, 232, 8, "#8fd0f5", 0), (385, 236, 8, "#ffe27a", 0)):
         sc.add(star5(x, y, r, fill=col, rot=rot, sw=2))
         sc.add('<ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="#ffffff" opacity="0.7"/>' % (
             f(x - r * 0.18), f(y - r * 0.25), f(r * 0.18), f(r * 0.1)))
     for x, y, r in ((100, 160, 5), (500, 150, 6), (270, 230, 5), (330, 238, 4), (585, 120, 5), (22, 110, 5)):
         sc.add(sparkle(x, y, r, fill="#fff3b0", stroke="#f5a623", sw=0.8))
-    # the plaza at the bottom stays light and plain for the narration
-    sc.add('<path d="M0 268 Q300 256 600 268 L600 400 L0 400Z" fill="#fff8ee"/>')
-    sc.add('<path d="M0 268 Q300 256 600 268" fill="none" stroke="#e8cfae" stroke-width="2"/>')
+    # festival tents along the far edge of the square
+    for x, w, h, c1, c2 in ((40, 60, 40, "#f7b9c6", "#ffffff"), (130, 70, 48, "#a8d4f7", "#ffffff"),
+                            (470, 70, 46, "#ffe27a", "#ffffff"), (560, 60, 40, "#b9e6a8", "#ffffff")):
+        sc.add('<rect x="%s" y="%s" width="%s" height="%s" fill="#fff8ee" stroke="%s" stroke-width="1.8"/>' % (
+            f(x - w / 2 + 6), f(266 - h * 0.55), f(w - 12), f(h * 0.55), LINE))
+        roof = "M%s %s L%s %s L%s %sZ" % (f(x - w / 2), f(266 - h * 0.5), f(x), f(266 - h), f(x + w / 2), f(266 - h * 0.5))
+        cid = sc.clip('<path d="%s"/>' % roof)
+        sc.add('<path d="%s" fill="%s"/>' % (roof, c2))
+        sc.add('<g clip-path="%s">' % cid + "".join(
+            '<rect x="%s" y="%s" width="7" height="%s" fill="%s"/>' % (f(x - w / 2 + k * 14), f(266 - h), f(h), c1)
+            for k in range(int(w / 14) + 1)) + "</g>")
+        sc.add('<path d="%s" fill="none" stroke="%s" stroke-width="1.8" stroke-linejoin="round"/>' % (roof, LINE))
+        sc.add('<path d="M%s %s L%s %s" stroke="%s" stroke-width="1.5"/>' % (f(x), f(266 - h), f(x), f(266 - h - 8), LINE))
+    # the square at the bottom stays light and plain for the narration
+    sc.add('<path d="M0 266 Q300 256 600 266 L600 400 L0 400Z" fill="#fff8ee"/>')
+    sc.add('<path d="M0 266 Q300 256 600 266" fill="none" stroke="#e8cfae" stroke-width="2"/>')
+    for k in range(22):
+        x = sc.rng.uniform(10, 590)
+        y = sc.rng.uniform(280, 395)
+        col = sc.rng.choice(["#f7b9c6", "#a8d4f7", "#ffe27a", "#b9e6a8"])
+        sc.add('<rect x="%s" y="%s" width="6" height="3.4" fill="%s" opacity="0.55" transform="rotate(%s %s %s)"/>' % (
+            f(x), f(y), col, f(sc.rng.uniform(0, 180)), f(x), f(y)))
     return sc
 
 
@@ -676,10 +756,14 @@ def ivent4():
         sc.add('<path d="M%s -10 L%s -10 L%s 460 L%s 460Z" fill="%s"/>' % (
             f(at(x, -10)), f(at(x2, -10)), f(x2), f(x), col))
         sc.add('<path d="M%s -10 L%s 460" stroke="#6e4429" stroke-width="1.6"/>' % (f(at(x, -10)), f(x)))
-    for y in (40, 130, 250):
-        for k in range(8):
-            xa = sc.rng.uniform(-40, 600)
-            sc.add('<path d="M%s %s L%s %s" stroke="#6e4429" stroke-width="1.2" opacity="0.6"/>' % (f(xa), f(y + k * 3 % 17), f(xa), f(y + 30)))
+    # board ends: short joints across single boards
+    def at(xb, y):
+        return vx + (xb - vx) * (y - vy) / (460 - vy)
+    for k in range(16):
+        i = sc.rng.randint(-6, 16)
+        y = sc.rng.uniform(10, 250)
+        xa, xb = at(-300 + i * 58, y), at(-300 + (i + 1) * 58, y)
+        sc.add('<path d="M%s %s L%s %s" stroke="#6e4429" stroke-width="1.4" opacity="0.7"/>' % (f(xa), f(y), f(xb), f(y)))
     # grain
     for k in range(40):
         x = sc.rng.uniform(0, 600)
@@ -692,9 +776,13 @@ def ivent4():
         [(0, "#2a1810", 0), (0.55, "#2a1810", 0), (0.7, "#2a1810", 0.6), (0.82, "#24140c", 0.82), (1, "#1e100a", 0.9)]))
     sc.add('<rect width="600" height="400" fill="%s"/>' % sc.rad(
         [(0, "#000000", 0), (0.7, "#000000", 0), (1, "#1e100a", 0.55)], 300, 160, 420, units=True))
+    # a window's light falling across the boards
+    sc.add('<path d="M60 -10 L250 -10 L420 250 L190 250Z" fill="%s"/>' % sc.lin(
+        [(0, "#fff6d8", 0.3), (1, "#fff6d8", 0)]))
+    sc.add('<path d="M150 -10 L160 -10 L330 250 L318 250Z M185 -10 L195 -10 L365 250 L353 250Z" fill="#5b3a29" opacity="0.06"/>')
     # the ring and the pendant
     sc.add(pendant(sc, 360, 150, 34))
-    sc.add(ring(sc, 215, 175, 40, "#f28cb1", "#c9648c", "#ffe0ec"))
+    sc.add(ring(sc, 212, 172, 46, "#f28cb1", "#c9648c", "#ffe0ec"))
     for x, y, r in ((178, 112, 9), (400, 96, 11), (252, 150, 5), (332, 188, 6), (450, 176, 5), (140, 200, 4)):
         sc.add(sparkle(x, y, r, fill="#ffffff", stroke="#fff3b0", sw=0.8))
     return sc
@@ -783,11 +871,15 @@ def ivent6():
     # curtains at both sides, gathered
     sc.add(curtain(sc, -10, 120, 0, 300, 4, base="#b3233a", dark="#6e0f22", light="#d94a5c", gather=0.35, side=-1))
     sc.add(curtain(sc, 480, 610, 0, 300, 4, base="#b3233a", dark="#6e0f22", light="#d94a5c", gather=0.35, side=1))
-    for x in (96, 504):
-        sc.add('<path d="M%s 180 Q%s 190 %s 200" stroke="%s" stroke-width="6" fill="none" stroke-linecap="round"/>'
-               '<path d="M%s 180 Q%s 190 %s 200" stroke="#f5c542" stroke-width="3" fill="none" stroke-linecap="round"/>' % (
-                   x - 24 if x < 300 else x + 24, x, x - 24 if x < 300 else x + 24, LINE,
-                   x - 24 if x < 300 else x + 24, x, x - 24 if x < 300 else x + 24))
+    # gold tie-backs holding the drapes, with tassels
+    for sx, x0, x1 in ((1, -5, 76), (-1, 605, 524)):
+        rope = "M%s 180 Q%s 200 %s 192" % (f(x0), f((x0 + x1) / 2), f(x1))
+        sc.add('<path d="%s" stroke="%s" stroke-width="8" fill="none" stroke-linecap="round"/>'
+               '<path d="%s" stroke="#f5c542" stroke-width="4.5" fill="none" stroke-linecap="round" stroke-dasharray="5 2"/>' % (rope, LINE, rope))
+        sc.add('<circle cx="%s" cy="193" r="5" fill="#f5c542" stroke="%s" stroke-width="1.8"/>' % (f(x1), LINE))
+        sc.add('<path d="M%s 197 L%s 218 L%s 218Z" fill="#f5c542" stroke="%s" stroke-width="1.8" stroke-linejoin="round"/>' % (
+            f(x1), f(x1 - 6), f(x1 + 6), LINE))
+        sc.add('<path d="M%s 212 L%s 212" stroke="#d19f1c" stroke-width="1.5"/>' % (f(x1 - 4.5), f(x1 + 4.5)))
     # stage floor
     sc.add('<path d="M40 231 L560 231 L600 290 L0 290Z" fill="%s" stroke="%s" stroke-width="2.5" stroke-linejoin="round"/>' % (
         sc.lin([(0, "#b98458"), (1, "#8a5a3a")]), LINE))
@@ -888,11 +980,11 @@ def ivent7():
     # the two, seen from behind under one umbrella, walking home
     fig = ""
     fig += place_figure(sc, "heroine", 282, 268, 0.78, back=True, pose="handR")
-    fig += place_figure(sc, "hero", 316, 268, 0.82, back=True, pose="umbrella",
-                        extra=dict(ears="up"))
+    fig += place_figure(sc, "hero", 316, 268, 0.82, back=True, pose="umbrellaL")
     sc.add('<ellipse cx="300" cy="270" rx="40" ry="5" fill="#2a2238" opacity="0.5"/>')
+    # the umbrella's shaft ends in his raised paw (drawn under the figures' arms)
+    sc.add(umbrella(303, 192, 46, col="#6a7fb8", sh="#4a5e94"))
     sc.add(fig)
-    sc.add(umbrella(303, 196, 44, col="#6a7fb8", sh="#4a5e94"))
     # rain
     rain = ""
     for k in range(170):
@@ -973,17 +1065,19 @@ def ivent8():
     sc.add('<path d="M0 250 L600 250 L600 400 L0 400Z" fill="%s"/>' % sc.lin([(0, "#c89a6a"), (1, "#9a6a44")]))
     sc.add('<path d="M0 250 L600 250" stroke="%s" stroke-width="2.5"/>' % LINE)
     sc.add('<ellipse cx="300" cy="262" rx="220" ry="26" fill="%s"/>' % sc.rad([(0, "#fff6d8", 0.9), (1, "#fff6d8", 0)]))
-    sc.add(trophy(sc, 300, 214, 1.15))
-    sc.add(confetti(sc, 150, 0, 0, 600, 270))
+    sc.add(trophy(sc, 300, 196, 1.1))
+    sc.add(confetti(sc, 150, 0, 0, 600, 262))
     for x, y, r in ((180, 70, 12), (430, 60, 14), (120, 180, 8), (480, 170, 9), (240, 30, 6), (360, 110, 7)):
         sc.add(sparkle(x, y, r, fill="#ffffff", stroke="#f5a623", sw=1))
-    # the message band: a medium tone under a softly blurred translucent panel,
-    # so that black and white text both read
-    sc.add('<rect x="0" y="268" width="600" height="140" fill="#8a6a7e"/>')
-    sc.add('<rect x="0" y="262" width="600" height="18" fill="%s"/>' % sc.lin([(0, "#9a6a44", 0), (1, "#8a6a7e", 1)]))
+    # the message band: the front of the stage in a medium tone, and over it a
+    # softly blurred translucent panel, so that black and white text both read
+    sc.add('<rect x="0" y="262" width="600" height="140" fill="%s"/>' % sc.lin(
+        [(0, "#a07a6e"), (0.18, "#8a6a7e"), (1, "#84667c")], 0, 262, 0, 400, units=True))
+    sc.add('<path d="M0 262 L600 262" stroke="%s" stroke-width="2"/>' % LINE)
     sc.add(confetti(sc, 26, 0, 272, 600, 400).replace('stroke="%s"' % LINE, 'stroke="#6a4a5e"').replace(
-        "<rect", '<rect opacity="0.45"').replace("<path", '<path opacity="0.45"'))
-    sc.add('<rect x="96" y="274" width="496" height="124" rx="14" fill="#7a6284" opacity="0.75" filter="%s"/>' % sc.blur(6))
+        "<rect", '<rect opacity="0.4"').replace("<path", '<path opacity="0.4"'))
+    sc.add('<rect x="100" y="276" width="492" height="120" rx="16" fill="#76607e" opacity="0.7" filter="%s"/>' % sc.blur(5))
+    sc.add('<rect x="104" y="280" width="484" height="112" rx="13" fill="none" stroke="#ffffff" stroke-width="1.2" opacity="0.25"/>')
     return sc
 
 
@@ -995,6 +1089,9 @@ def ivent9():
     sc.add('<circle cx="520" cy="70" r="80" fill="%s"/>' % sc.rad([(0, "#fff6d0", 0.9), (1, "#fff6d0", 0)]))
     sc.add('<circle cx="520" cy="70" r="26" fill="#fff1b8" stroke="#f5c542" stroke-width="2"/>')
     sc.add(cloud(440, 150, 30, opacity=0.9))
+    # pale far mountains on the right
+    sc.add('<path d="M250 230 L330 176 L380 204 L450 150 L520 196 L560 172 L620 210 L620 240 L250 240Z" fill="#cfe0ee" stroke="#a9bfd4" stroke-width="1.5" stroke-linejoin="round"/>')
+    sc.add('<path d="M450 150 L470 164 L458 166 L448 160 L436 166Z M330 176 L344 186 L326 188Z" fill="#ffffff" opacity="0.9"/>')
     # rolling hills
     sc.add(hill([(-20, 222), (120, 196), (260, 214), (420, 188), (620, 210)], "#b9dda0"))
     sc.add(hill([(-20, 262), (150, 240), (330, 258), (480, 236), (620, 250)], "#9bcf84"))
@@ -1010,11 +1107,25 @@ def ivent9():
         if 320 < x < 540 and y > 250:
             continue
         sc.add(flower(x, y, sc.rng.uniform(2.4, 4), sc.rng.choice(["#ffffff", "#f7b9c6", "#fff3b0", "#cfe0ff"]), stem=False))
+    # a little wooden fence along the path
+    for k in range(6):
+        x = 250 + k * 24
+        y = 262 + k * 9
+        sc.add('<rect x="%s" y="%s" width="6" height="%s" rx="2" fill="#c89a6a" stroke="%s" stroke-width="1.5"/>' % (
+            f(x), f(y - 22 - k), f(24 + k), LINE))
+    sc.add('<path d="M250 %s L376 %s M250 %s L376 %s" stroke="%s" stroke-width="5" stroke-linecap="round"/>' % (
+        247, 297, 257, 309, LINE))
+    sc.add('<path d="M250 %s L376 %s M250 %s L376 %s" stroke="#d8ad7a" stroke-width="2.6" stroke-linecap="round"/>' % (
+        247, 297, 257, 309))
+    # a big tree at the right edge, close by
+    sc.add(tree(588, 330, 1.7))
     # the two on a quiet walk, hand in hand
-    sc.add('<ellipse cx="450" cy="358" rx="70" ry="9" fill="#5b3a29" opacity="0.15"/>')
-    sc.add(place_figure(sc, "hero", 416, 358, 1.5, pose="handR", extra=dict(eyes="smile", mouth="smile")))
-    sc.add(place_figure(sc, "heroine", 484, 358, 1.45, pose="handL", extra=dict(eyes="happy", mouth="smile")))
-    sc.add(heart(452, 236, 7, fill="#f7a8b8"))
+    sc.add('<ellipse cx="448" cy="358" rx="66" ry="9" fill="#5b3a29" opacity="0.15"/>')
+    sc.add(place_figure(sc, "heroine", 474, 358, 1.45, pose="handL", extra=dict(eyes="happy", mouth="smile")))
+    sc.add(place_figure(sc, "hero", 420, 358, 1.5, pose="handR", extra=dict(eyes="smile", mouth="smile")))
+    sc.add(heart(448, 232, 7, fill="#f7a8b8"))
+    for x, y in ((180, 96), (198, 86), (214, 100)):
+        sc.add('<path d="M%s %s q5 -5 9 0 q4 -5 9 0" fill="none" stroke="%s" stroke-width="1.5" stroke-linecap="round" opacity="0.6"/>' % (x + 250, y + 20, LINE))
     # butterflies
     for x, y, col in ((300, 230, "#ffe27a"), (560, 280, "#f7b9c6")):
         sc.add('<ellipse cx="%s" cy="%s" rx="5" ry="7" fill="%s" stroke="%s" stroke-width="1.2" transform="rotate(-30 %s %s)"/>'
@@ -1035,45 +1146,79 @@ def ivent10():
     sc.add('<circle cx="498" cy="62" r="6" fill="#f0dfa0"/><circle cx="520" cy="82" r="4" fill="#f0dfa0"/><circle cx="522" cy="58" r="3" fill="#f0dfa0"/>')
     # garden hills
     sc.add(hill([(-20, 300), (160, 280), (360, 296), (620, 278)], "#1f3a36"))
-    # the mansion
+    # thin clouds lit by the moon
+    sc.add(cloud(430, 96, 26, fill="#3a3e72", shade="#2e3262", stroke="none", opacity=0.8))
+    sc.add(cloud(585, 130, 20, fill="#3a3e72", shade="#2e3262", stroke="none", opacity=0.8))
+    # the mansion, in night colours, its windows warm
     mx = 330
+    wall, wall_sh, roof, roof_sh = "#b9b3cf", "#9690b2", "#3e3460", "#2e2650"
     m = ""
-    m += '<rect x="%s" y="170" width="230" height="130" fill="#e8dcc8" stroke="%s" stroke-width="2.5"/>' % (mx, LINE)
-    m += '<path d="M%s 172 L%s 120 L%s 120 L%s 172Z" fill="#4a3a6a" stroke="%s" stroke-width="2.5" stroke-linejoin="round"/>' % (
-        mx - 10, mx + 40, mx + 190, mx + 240, LINE)
+    m += '<rect x="%s" y="170" width="230" height="130" fill="%s" stroke="%s" stroke-width="2.5"/>' % (mx, wall, LINE)
+    m += '<rect x="%s" y="284" width="230" height="16" fill="%s"/>' % (mx + 1, wall_sh)
+    m += '<path d="M%s 172 L%s 120 L%s 120 L%s 172Z" fill="%s" stroke="%s" stroke-width="2.5" stroke-linejoin="round"/>' % (
+        mx - 10, mx + 40, mx + 190, mx + 240, roof, LINE)
+    for k in range(1, 5):
+        y = 120 + k * 10.4
+        m += '<path d="M%s %s L%s %s" stroke="%s" stroke-width="1.2"/>' % (
+            f(mx + 40 - k * 10), f(y), f(mx + 190 + k * 10), f(y), roof_sh)
+    # chimneys
+    m += '<rect x="%s" y="104" width="14" height="26" fill="#8a7a8e" stroke="%s" stroke-width="2"/>' % (mx + 30, LINE)
+    m += '<rect x="%s" y="100" width="14" height="26" fill="#8a7a8e" stroke="%s" stroke-width="2"/>' % (mx + 190, LINE)
     # central tower
-    m += '<rect x="%s" y="110" width="70" height="190" fill="#f3e8d4" stroke="%s" stroke-width="2.5"/>' % (mx + 80, LINE)
-    m += '<path d="M%s 112 L%s 60 L%s 112Z" fill="#5a4a7a" stroke="%s" stroke-width="2.5" stroke-linejoin="round"/>' % (
-        mx + 72, mx + 115, mx + 158, LINE)
+    m += '<rect x="%s" y="110" width="70" height="190" fill="#c6c0da" stroke="%s" stroke-width="2.5"/>' % (mx + 80, LINE)
+    m += '<path d="M%s 112 L%s 60 L%s 112Z" fill="%s" stroke="%s" stroke-width="2.5" stroke-linejoin="round"/>' % (
+        mx + 72, mx + 115, mx + 158, roof, LINE)
     m += '<path d="M%s 60 L%s 44" stroke="%s" stroke-width="2"/><circle cx="%s" cy="42" r="3" fill="#f5c542" stroke="%s" stroke-width="1.2"/>' % (
         mx + 115, mx + 115, LINE, mx + 115, LINE)
-    m += '<circle cx="%s" cy="140" r="14" fill="#ffd98a" stroke="%s" stroke-width="2"/>' % (mx + 115, LINE)
-    m += '<path d="M%s 128 L%s 152 M%s 140 L%s 140" stroke="%s" stroke-width="1.5"/>' % (mx + 115, mx + 115, mx + 101, mx + 129, LINE)
-    # chimneys
-    m += '<rect x="%s" y="104" width="14" height="26" fill="#b59a86" stroke="%s" stroke-width="2"/>' % (mx + 30, LINE)
-    m += '<rect x="%s" y="100" width="14" height="26" fill="#b59a86" stroke="%s" stroke-width="2"/>' % (mx + 190, LINE)
-    # windows, most of them lit
-    lit = [True, True, False, True, True, True, False, True]
+    glow = sc.rad([(0, "#ffd98a", 0.55), (1, "#ffd98a", 0)])
+
+    def window(x, y, w, h, on, round_=False, who=False):
+        out = ""
+        if on:
+            out += '<ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="%s"/>' % (f(x + w / 2), f(y + h / 2), f(w * 1.2), f(h * 1.0), glow)
+        fill = "#ffd98a" if on else "#2e2a52"
+        if round_:
+            out += '<circle cx="%s" cy="%s" r="%s" fill="%s" stroke="%s" stroke-width="2"/>' % (f(x), f(y), f(w), fill, LINE)
+            out += '<path d="M%s %s L%s %s M%s %s L%s %s" stroke="%s" stroke-width="1.5"/>' % (
+                f(x), f(y - w), f(x), f(y + w), f(x - w), f(y), f(x + w), f(y), LINE)
+            return out
+        out += '<rect x="%s" y="%s" width="%s" height="%s" rx="3" fill="%s" stroke="%s" stroke-width="2"/>' % (
+            f(x), f(y), f(w), f(h), fill, LINE)
+        if who:
+            # someone at the window: a rabbit's shape against the lamp light
+            out += '<g fill="#7a5a5e" opacity="0.85">'
+            out += '<ellipse cx="%s" cy="%s" rx="5" ry="4.6"/>' % (f(x + w / 2), f(y + h - 7))
+            out += '<ellipse cx="%s" cy="%s" rx="1.6" ry="5" transform="rotate(-8 %s %s)"/>' % (
+                f(x + w / 2 - 2.2), f(y + h - 15), f(x + w / 2 - 2.2), f(y + h - 11))
+            out += '<ellipse cx="%s" cy="%s" rx="1.6" ry="5" transform="rotate(10 %s %s)"/>' % (
+                f(x + w / 2 + 2.2), f(y + h - 15), f(x + w / 2 + 2.2), f(y + h - 11))
+            out += '</g>'
+        out += '<path d="M%s %s L%s %s M%s %s L%s %s" stroke="%s" stroke-width="1.3"/>' % (
+            f(x + w / 2), f(y), f(x + w / 2), f(y + h), f(x), f(y + h / 2), f(x + w), f(y + h / 2), LINE)
+        out += '<rect x="%s" y="%s" width="%s" height="4" rx="1.5" fill="%s" stroke="%s" stroke-width="1.3"/>' % (
+            f(x - 3), f(y + h), f(w + 6), wall_sh, LINE)
+        return out
+    lit = [True, True, False, True, True, False, True, True]
     k = 0
     for row in (190, 240):
         for x in (mx + 16, mx + 48, mx + 166, mx + 198):
-            on = lit[k % len(lit)]
+            m += window(x, row, 20, 26, lit[k], who=(k == 4))
             k += 1
-            if on:
-                m += '<rect x="%s" y="%s" width="30" height="34" fill="%s"/>' % (x - 5, row - 5, sc.rad([(0, "#ffd98a", 0.6), (1, "#ffd98a", 0)]))
-            m += '<rect x="%s" y="%s" width="20" height="26" rx="3" fill="%s" stroke="%s" stroke-width="2"/>' % (
-                x, row, "#ffd98a" if on else "#3a3460", LINE)
-            m += '<path d="M%s %s L%s %s M%s %s L%s %s" stroke="%s" stroke-width="1.3"/>' % (
-                x + 10, row, x + 10, row + 26, x, row + 13, x + 20, row + 13, LINE)
-    m += '<rect x="%s" y="180" width="20" height="28" rx="3" fill="#ffd98a" stroke="%s" stroke-width="2"/>' % (mx + 105, LINE)
+    m += window(mx + 115, 140, 13, 0, True, round_=True)
+    m += window(mx + 105, 180, 20, 28, True)
     m += '<path d="M%s 300 L%s 250 A18 18 0 0 1 %s 250 L%s 300Z" fill="#6e4429" stroke="%s" stroke-width="2.5"/>' % (
         mx + 97, mx + 97, mx + 133, mx + 133, LINE)
-    m += '<rect x="%s" y="214" width="20" height="26" rx="3" fill="#ffd98a" stroke="%s" stroke-width="2"/>' % (mx + 105, LINE)
+    m += '<circle cx="%s" cy="276" r="2" fill="#f5c542"/>' % (mx + 127)
+    m += '<ellipse cx="%s" cy="246" rx="10" ry="5" fill="%s"/>' % (mx + 115, glow)
+    m += '<rect x="%s" y="236" width="8" height="10" rx="2" fill="#ffe9b0" stroke="%s" stroke-width="1.4"/>' % (mx + 111, LINE)
     sc.add(m)
-    # a soft night shade over the walls
-    sc.add('<rect x="%s" y="40" width="250" height="262" fill="#1e2454" opacity="0.28"/>' % (mx - 10))
+    # moonlight on the left edges of the walls
+    sc.add('<path d="M%s 172 L%s 298" stroke="#e8e4ff" stroke-width="2" opacity="0.5"/>' % (mx + 3, mx + 3))
+    sc.add('<path d="M%s 113 L%s 298" stroke="#e8e4ff" stroke-width="2" opacity="0.5"/>' % (mx + 83, mx + 83))
     # the garden in front: hedges and lamps
     sc.add(hill([(-20, 318), (200, 304), (420, 316), (620, 300)], "#173029"))
+    for x, h in ((30, 120), (80, 90), (200, 104)):
+        sc.add(tree(x, 300, h / 70, leaf="#1d3a40", leaf_sh="#152e34", trunk="#2a2230"))
     for x in (40, 120, 250):
         sc.add('<circle cx="%s" cy="300" r="30" fill="#20423a" stroke="%s" stroke-width="2"/>' % (x, LINE))
     for x in (300, 580):
@@ -1081,6 +1226,7 @@ def ivent10():
         sc.add('<path d="M%s 270 L%s 320" stroke="#0e0f22" stroke-width="4"/>' % (x, x))
         sc.add('<rect x="%s" y="254" width="12" height="16" rx="3" fill="#ffe9b0" stroke="#0e0f22" stroke-width="2"/>' % (x - 6))
     sc.add('<rect x="0" y="318" width="600" height="82" fill="%s"/>' % sc.lin([(0, "#122620"), (1, "#0c1a16")]))
+    sc.add('<path d="M432 300 L458 300 L520 400 L370 400Z" fill="#3a3e5a" opacity="0.8"/>')
     # fireflies
     for k in range(16):
         x = sc.rng.uniform(20, 580)
@@ -1097,8 +1243,8 @@ def ivent11():
         [(0, "#fffbf0"), (0.4, "#fff0dc"), (0.7, "#fcd6d8"), (1, "#e9c6e6")], 0, 0, 0.6, 1))
     sc.add('<circle cx="470" cy="300" r="230" fill="%s"/>' % sc.rad([(0, "#fff3c4", 0.9), (0.5, "#ffe0b0", 0.45), (1, "#ffe0b0", 0)]))
     # the rainbow
-    cx, cy, r0 = 470, 330, 250
-    band = 11
+    cx, cy, r0 = 492, 330, 240
+    band = 10.5
     sc.add('<path d="M%s %s A%s %s 0 0 1 %s %s" fill="none" stroke="#ffffff" stroke-width="%s" opacity="0.6"/>' % (
         cx - r0 - 6, cy, r0 + 6, r0 + 6, cx + r0 + 6, cy, band * 7 + 14))
     for i, col in enumerate(RAINBOW):
@@ -1107,11 +1253,12 @@ def ivent11():
             cx - r, cy, r, r, cx + r, cy, col, band + 0.6))
     sc.add(cloud(232, 320, 38, opacity=0.95) + cloud(150, 250, 22, opacity=0.8) + cloud(560, 110, 24, opacity=0.7))
     # the rising sun behind the far hill
-    sc.add('<circle cx="470" cy="262" r="34" fill="#fff3c4" stroke="#f5c542" stroke-width="2"/>')
+    sc.add('<circle cx="470" cy="256" r="60" fill="%s"/>' % sc.rad([(0, "#fff6c8", 0.9), (1, "#fff6c8", 0)]))
+    sc.add('<circle cx="470" cy="256" r="30" fill="#fff3c4" stroke="#f5c542" stroke-width="2"/>')
     for i in range(12):
         a = math.radians(180 + i * 15 + 7.5)
         sc.add('<path d="M%s %s L%s %s" stroke="#ffd54f" stroke-width="3" stroke-linecap="round" opacity="0.8"/>' % (
-            f(470 + math.cos(a) * 44), f(262 + math.sin(a) * 44), f(470 + math.cos(a) * 58), f(262 + math.sin(a) * 58)))
+            f(470 + math.cos(a) * 40), f(256 + math.sin(a) * 40), f(470 + math.cos(a) * 54), f(256 + math.sin(a) * 54)))
     sc.add(hill([(-20, 280), (160, 262), (330, 272), (470, 256), (620, 266)], "#c8e6b0"))
     sc.add(hill([(-20, 318), (120, 300), (300, 312), (420, 292), (520, 288), (620, 300)], "#a8d890"))
     # a weather-fruit garden around them: ripe fruits of every kind
@@ -1123,8 +1270,8 @@ def ivent11():
         sc.add(fruit(sc, kind, x, y, r, leaf=False))
     # the two, together on the hill, hand in hand
     sc.add('<ellipse cx="468" cy="356" rx="62" ry="8" fill="#5b3a29" opacity="0.15"/>')
-    sc.add(place_figure(sc, "hero", 438, 356, 1.3, pose="handR", extra=dict(eyes="smile", mouth="open")))
-    sc.add(place_figure(sc, "heroine", 498, 356, 1.26, pose="handL", extra=dict(eyes="happy", mouth="smile")))
+    sc.add(place_figure(sc, "heroine", 494, 356, 1.26, pose="handL", extra=dict(eyes="happy", mouth="smile")))
+    sc.add(place_figure(sc, "hero", 442, 356, 1.3, pose="handR", extra=dict(eyes="smile", mouth="open")))
     # flowers, hearts and sparkles
     for k in range(46):
         x = sc.rng.uniform(0, 600)
@@ -1132,6 +1279,25 @@ def ivent11():
         if 400 < x < 540 and y < 360:
             continue
         sc.add(flower(x, y, sc.rng.uniform(2.4, 4.2), sc.rng.choice(["#ffffff", "#f7b9c6", "#fff3b0", "#cfe0ff", "#f28cb1"]), stem=False))
+    # she wears the rainbow pendant he made
+    px, py = 494, 312
+    sc.add('<path d="M%s %s Q%s %s %s %s" fill="none" stroke="#d4a94a" stroke-width="1.2"/>' % (px - 7, py - 9, px, py - 2, px + 7, py - 9))
+    cid = sc.clip('<path d="M%s %s C%s %s %s %s %s %s C%s %s %s %s %s %sZ"/>' % (
+        px, py - 4, px + 5, py, px + 4, py + 5, px, py + 5, px - 4, py + 5, px - 5, py, px, py - 4))
+    sc.add('<g clip-path="%s">' % cid + "".join('<rect x="%s" y="%s" width="12" height="1.6" fill="%s"/>' % (
+        px - 6, f(py - 4 + i * 9 / 7), col) for i, col in enumerate(RAINBOW)) + '</g>')
+    sc.add('<path d="M%s %s C%s %s %s %s %s %s C%s %s %s %s %s %sZ" fill="none" stroke="%s" stroke-width="1.1"/>' % (
+        px, py - 4, px + 5, py, px + 4, py + 5, px, py + 5, px - 4, py + 5, px - 5, py, px, py - 4, LINE))
+    sc.add(sparkle(px + 6, py - 5, 3, fill="#ffffff", stroke="#ffffff", sw=0.3))
+    # petals drifting in the morning air
+    for k in range(18):
+        x = sc.rng.uniform(320, 600)
+        y = sc.rng.uniform(150, 300)
+        a = sc.rng.uniform(0, 180)
+        if 405 < x < 535 and y > 215:
+            continue
+        sc.add('<ellipse cx="%s" cy="%s" rx="3.2" ry="1.8" fill="%s" stroke="%s" stroke-width="0.6" transform="rotate(%s %s %s)"/>' % (
+            f(x), f(y), sc.rng.choice(["#f7b9c6", "#ffffff", "#fcd6e0"]), LINE, f(a), f(x), f(y)))
     sc.add(heart(468, 206, 8, fill="#f7a8b8") + heart(444, 186, 5, fill="#f28cb1") + heart(494, 182, 4.5, fill="#f7a8b8"))
     for x, y, r in ((560, 200, 8), (380, 200, 6), (590, 270, 5), (300, 240, 5), (520, 150, 4)):
         sc.add(sparkle(x, y, r, fill="#fff6c8", stroke="#f5a623", sw=0.8))
@@ -1153,21 +1319,20 @@ def icon():
             f(32 - r), f(r), f(r), f(32 + r), col))
     # two tall rabbit ears
     for sx in (-1, 1):
-        rot = sx * 10
-        sc.add('<g transform="rotate(%s 32 50)">' % rot +
-               '<path d="M%s 52 C%s 36 %s 8 %s 6 C%s 8 %s 36 %s 52Z" fill="#fff5e6" stroke="%s" stroke-width="2.2" stroke-linejoin="round"/>' % (
-                   f(32 + sx * 3 - 6), f(32 + sx * 3 - 9), f(32 + sx * 3 - 6), f(32 + sx * 3), f(32 + sx * 3 + 6), f(32 + sx * 3 + 9),
-                   f(32 + sx * 3 + 6), LINE) +
-               '<path d="M%s 46 C%s 34 %s 14 %s 12 C%s 14 %s 34 %s 46Z" fill="#f7b9c6"/>' % (
-                   f(32 + sx * 3 - 2.6), f(32 + sx * 3 - 4.2), f(32 + sx * 3 - 2.6), f(32 + sx * 3), f(32 + sx * 3 + 2.6),
-                   f(32 + sx * 3 + 4.2), f(32 + sx * 3 + 2.6)) + '</g>')
+        rot = sx * 9
+        bx = 32 + sx * 7
+        sc.add('<g transform="rotate(%s %s 52)">' % (rot, bx) +
+               '<path d="M%s 54 C%s 38 %s 9 %s 6 C%s 9 %s 38 %s 54Z" fill="#fff5e6" stroke="%s" stroke-width="2.2" stroke-linejoin="round"/>' % (
+                   f(bx - 6.5), f(bx - 9.5), f(bx - 6), f(bx), f(bx + 6), f(bx + 9.5), f(bx + 6.5), LINE) +
+               '<path d="M%s 46 C%s 34 %s 15 %s 12 C%s 15 %s 34 %s 46Z" fill="#f7b9c6"/>' % (
+                   f(bx - 2.8), f(bx - 4.4), f(bx - 2.8), f(bx), f(bx + 2.8), f(bx + 4.4), f(bx + 2.8)) + '</g>')
     # a rainbow gem at the ears' root
     gx, gy = 32, 50
-    p = [(gx, gy - 9), (gx + 10, gy - 3), (gx + 6, gy + 9), (gx - 6, gy + 9), (gx - 10, gy - 3)]
+    p = [(gx, gy - 10), (gx + 11, gy - 3), (gx + 7, gy + 10), (gx - 7, gy + 10), (gx - 11, gy - 3)]
     cid = sc.clip('<path d="M%sZ"/>' % "L".join("%s %s" % (f(a), f(b)) for a, b in p))
     sc.add('<g clip-path="%s">' % cid)
     for i, col in enumerate(RAINBOW):
-        sc.add('<rect x="%s" y="%s" width="22" height="2.8" fill="%s"/>' % (f(gx - 11), f(gy - 9 + i * 18 / 7), col))
+        sc.add('<rect x="%s" y="%s" width="24" height="3.2" fill="%s"/>' % (f(gx - 12), f(gy - 10 + i * 20 / 7), col))
     sc.add('</g>')
     sc.add('<path d="M%sZ" fill="none" stroke="%s" stroke-width="2" stroke-linejoin="round"/>' % (
         "L".join("%s %s" % (f(a), f(b)) for a, b in p), LINE))
