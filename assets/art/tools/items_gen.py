@@ -16,7 +16,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from items_shapes import *  # noqa: E402,F401,F403
 from items_shapes import (OUT, CREAM, PARCH, PLUM, WOOD, PURPLE, FACE_TOP, FACE_BOT, KIND, KINDS,
                           KIND_JA, RAINBOW, LEAF, STEM, GOLD, FLAKE, f, svg, pts, text, fitted_text,
-                          fruit, gem, sparkle, motif_badge, pot, leaf, drop, grain, cloud,
+                          fruit, gem, sparkle, motif_badge, motif_sign, pot, leaf, drop, grain, cloud,
                           snowflake, sun_rays, rainbow_arc, bolt_points, POT_TOP)  # noqa: E402
 
 ART = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
@@ -72,19 +72,33 @@ def seed_packet(kind, x, y, w, h, uid):
         s += '<rect x="%s" y="%s" width="%s" height="%s" fill="%s" opacity="0.7"/>' % (
             f(x + w - 5), f(top + 1), f(4), f(h - 6), sh if kind != "yuki" else "#bfe3fa")
     s += '<path d="M%s,%s H%s" stroke="%s" stroke-width="1" opacity="0.6"/>' % (f(x + 1.5), f(top + 3), f(x + w - 1.5), OUT)
-    # round label
-    lx, ly, lr = x + w / 2, y + h / 2 + 2.5, min(w, h) * 0.36
-    lab = "#fffaf0" if kind not in ("yuki", "kumo") else ("#4a7fae" if kind == "yuki" else "#8e99a4")
+    # the kind's motif painted large on the packet
+    mx, my, ms = x + w / 2 - 1, y + h / 2 + 2.5, w * 0.42
     if kind == "hutu":
-        lab = "#8a6a3e"
-    s += '<circle cx="%s" cy="%s" r="%s" fill="%s" stroke="%s" stroke-width="1"/>' % (f(lx), f(ly), f(lr), lab, OUT)
-    if kind == "hutu":
-        s += ('<circle cx="%s" cy="%s" r="%s" fill="%s" stroke="%s" stroke-width="1"/>' % (f(lx), f(ly + 1), f(lr * 0.55), m, OUT)
-              + leaf(lx + 0.3, ly - lr * 0.45, lx + lr * 0.75, ly - lr * 0.85, 0.9))
-    elif kind != "niji":
-        s += motif_badge(kind, lx, ly, lr * 0.95, uid)
-    else:
-        s += rainbow_arc(lx, ly + lr * 0.45, lr * 0.9, lr * 0.11)
+        s += ('<circle cx="%s" cy="%s" r="%s" fill="%s" stroke="%s" stroke-width="1.2"/>' % (f(mx), f(my + 1.5), f(ms * 0.7), "#fff5de", OUT)
+              + '<path d="M%s,%s a%s,%s 0 0 0 %s,%s" fill="none" stroke="%s" stroke-width="1.6" stroke-linecap="round"/>' % (
+                  f(mx + ms * 0.45), f(my + 0.5), f(ms * 0.5), f(ms * 0.5), f(-ms * 0.5), f(ms * 0.6), sh)
+              + leaf(mx + 0.5, my - ms * 0.35, mx + ms * 0.95, my - ms * 0.95, 1.0))
+    elif kind == "hare":
+        s += sun_rays(mx, my, ms * 0.5, ms * 1.0, 8, hi, 1.0) + '<circle cx="%s" cy="%s" r="%s" fill="%s" stroke="%s" stroke-width="1.2"/>' % (
+            f(mx), f(my), f(ms * 0.55), hi, OUT)
+    elif kind == "kumo":
+        s += cloud(mx, my + 0.5, ms * 0.85, "#ffffff", "#d5dce3", 1.2)
+    elif kind == "ame":
+        s += drop(mx - ms * 0.3, my - 0.5, ms * 0.45, hi, 1.1) + drop(mx + ms * 0.45, my + ms * 0.5, ms * 0.34, hi, 1.0)
+    elif kind == "kami":
+        s += '<polygon points="%s" fill="%s" stroke="%s" stroke-width="1.2" stroke-linejoin="round"/>' % (
+            pts(bolt_points(mx, my, ms * 1.0)), hi, OUT)
+    elif kind == "yuki":
+        s += snowflake(mx, my, ms * 0.95, "#4f8fc8", 1.6)
+    elif kind == "ten":
+        s += '<circle cx="%s" cy="%s" r="%s" fill="#ffe98a" stroke="%s" stroke-width="1.1"/>' % (f(mx - ms * 0.2), f(my - ms * 0.3), f(ms * 0.55), OUT)
+        s += drop(mx + ms * 0.45, my + ms * 0.35, ms * 0.34, hi, 1.0) + drop(mx - ms * 0.35, my + ms * 0.62, ms * 0.28, hi, 1.0)
+    elif kind == "hyou":
+        s += grain(mx - ms * 0.35, my + ms * 0.3, ms * 0.5, 1.0).replace(KIND["hyou"][0], "#ffffff", 1)
+        s += grain(mx + ms * 0.42, my - ms * 0.25, ms * 0.44, 1.0).replace(KIND["hyou"][0], "#ffffff", 1)
+    elif kind == "niji":
+        s += cloud(mx, my + ms * 0.35, ms * 0.55, "#ffffff", "#dfe8f0", 1.0)
     # a few seeds peeking at the bottom corner
     return defs, s
 
@@ -93,13 +107,11 @@ def seed_button(kind):
     uid = kind
     defs = face_defs("face")
     s = button_face(90, 35, CREAM, rx=8)
-    d2, p = seed_packet(kind, 6, 4.5, 22, 27, uid)
+    d2, p = seed_packet(kind, 5, 4.5, 20.5, 27, uid)
     defs += d2
     s += p
     # name above the count strip (the lower right 49x8 stays clear)
-    s += fitted_text(60, 14.5, KIND_JA[kind] + "の種", 56, 14)
-    # a seed shape under the name, as a tiny ornament
-    m, sh, hi = KIND[kind]
+    s += fitted_text(58, 15, KIND_JA[kind] + "の種", 60, 13)
     return svg(90, 35, s, defs)
 
 
@@ -111,7 +123,7 @@ def fruit_button(kind):
     d2, b = fruit(kind, 18.5, cy, r, "f", sw=1.6, stem=kind not in ("hare",))
     defs += d2
     s += b
-    s += fitted_text(61, 14.5, KIND_JA[kind] + "の実", 54, 14)
+    s += fitted_text(60, 15, KIND_JA[kind] + "の実", 57, 13)
     return svg(90, 35, s, defs)
 
 

@@ -45,6 +45,13 @@ POT = ("#d9804f", "#b8623a", "#eea077")
 SOIL = ("#7a5236", "#5e3d27")
 
 
+def mix(c1, c2, t):
+    """Blend two #rrggbb colours: t=0 gives c1, t=1 gives c2."""
+    a = [int(c1[i:i + 2], 16) for i in (1, 3, 5)]
+    b = [int(c2[i:i + 2], 16) for i in (1, 3, 5)]
+    return "#%02x%02x%02x" % tuple(round(x + (y - x) * t) for x, y in zip(a, b))
+
+
 def f(v):
     """Short number for SVG text."""
     s = ("%.2f" % v).rstrip("0").rstrip(".")
@@ -284,15 +291,35 @@ def _kind_overlay(kind, cx, cy, r, sw, uid, gem):
         s += '<polygon points="%s" fill="%s"/>' % (pts(inner), hi)
         lines = "".join("M%s,%sL%s,%s" % (f(a[0]), f(a[1]), f(b[0]), f(b[1])) for a, b in zip(outer, inner))
         s += '<path d="%s" stroke="%s" stroke-width="%s" fill="none" opacity="0.55"/>' % (lines, sh, f(sw * 0.5))
-    if gem and kind not in ("hyou",):
-        # facets: a table and spokes, lit from the upper left
-        tr = 0.5 * r
-        tab = [(cx + tr * math.cos(math.radians(22.5 + 45 * i)), cy - 0.05 * r + tr * math.sin(math.radians(22.5 + 45 * i)))
-               for i in range(8)]
-        spokes = "".join("M%s,%sL%s,%s" % (f(x), f(y), f(cx + 2 * (x - cx)), f(cy + 2 * (y - cy + 0.05 * r))) for x, y in tab)
-        s += '<path d="%s" stroke="%s" stroke-width="%s" fill="none" opacity="0.45"/>' % (spokes, sh if kind != "yuki" else FLAKE, f(max(0.7, sw * 0.45)))
-        s += '<polygon points="%s" fill="#ffffff" opacity="0.28" stroke="%s" stroke-width="%s" stroke-opacity="0.45"/>' % (
-            pts(tab), sh if kind != "yuki" else FLAKE, f(max(0.7, sw * 0.45)))
+    return s
+
+
+def facets(kind, cx, cy, r, sw):
+    """Brilliant-cut facets: a bright table and a ring of facets lit from the upper left."""
+    m, sh, hi = KIND[kind]
+    line = FLAKE if kind == "yuki" else sh
+    ty = cy - 0.06 * r
+    tr, orr = 0.48 * r, 1.6 * r
+    T = [(cx + tr * math.cos(math.radians(22.5 + 45 * i)), ty + tr * math.sin(math.radians(22.5 + 45 * i))) for i in range(8)]
+    O = [(cx + orr * math.cos(math.radians(22.5 + 45 * i)), ty + orr * math.sin(math.radians(22.5 + 45 * i))) for i in range(8)]
+    s = ""
+    for i in range(8):
+        j = (i + 1) % 8
+        a = math.radians(45 * i + 45)
+        light = math.cos(a - math.radians(225))
+        if light > 0.35:
+            fill, op = "#ffffff", 0.38
+        elif light < -0.35:
+            fill, op = sh, 0.55
+        else:
+            fill, op = hi, 0.25
+        s += '<polygon points="%s" fill="%s" opacity="%s"/>' % (pts([T[i], T[j], O[j], O[i]]), fill, f(op))
+    lines = "".join("M%s,%sL%s,%s" % (f(a[0]), f(a[1]), f(b[0]), f(b[1])) for a, b in zip(T, O))
+    s += '<path d="%s" stroke="%s" stroke-width="%s" fill="none" opacity="0.6"/>' % (lines, line, f(max(0.6, sw * 0.4)))
+    table = "#ffffff" if kind in ("yuki", "niji") else mix(m, "#ffffff", 0.4 if kind != "hutu" else 0.55)
+    s += '<polygon points="%s" fill="%s" fill-opacity="%s" stroke="%s" stroke-width="%s" stroke-opacity="0.7"/>' % (
+        pts(T), table, "0.3" if kind == "niji" else "1", line, f(max(0.6, sw * 0.4)))
+    s += '<polygon points="%s" fill="#ffffff" opacity="0.45"/>' % pts([T[4], T[5], T[6], (cx, ty)])
     return s
 
 
@@ -318,7 +345,11 @@ def fruit(kind, cx, cy, r, uid, sw=2.0, stem=True, gem=False, glint=True):
     off = 0.13 * r
     s += '<g clip-path="url(#%s)">' % cid
     s += '<g transform="translate(%s,%s)">%s</g>' % (f(-off), f(-off), union_fill(prims, m))
+    if gem and kind not in ("hyou", "niji"):
+        s += facets(kind, cx, cy, r, sw)
     s += _kind_overlay(kind, cx, cy, r, sw, uid, gem)
+    if gem and kind == "niji":
+        s += "".join(x + "/>" for x in facets(kind, cx, cy, r, sw).split("/>") if "<path" in x)
     bx, by, bw, bh = _bbox(kind, cx, cy, r)
     s += '<rect x="%s" y="%s" width="%s" height="%s" fill="url(#%s)"/>' % (f(bx), f(by), f(bw), f(bh), gid)
     s += '</g>'
@@ -326,6 +357,8 @@ def fruit(kind, cx, cy, r, uid, sw=2.0, stem=True, gem=False, glint=True):
         s += drop(cx + 0.52 * r, cy + 0.42 * r, 0.34 * r, hi, max(0.9, sw * 0.6))
         s += drop(cx - 0.1 * r, cy + 0.66 * r, 0.27 * r, hi, max(0.9, sw * 0.6))
         s += drop(cx + 0.9 * r, cy - 0.18 * r, 0.24 * r, hi, max(0.9, sw * 0.6))
+    if gem and kind == "hutu":
+        s += leaf(cx + 0.45 * r, cy - 0.72 * r, cx + 1.0 * r, cy - 1.05 * r, max(0.9, sw * 0.7), 0.5)
     if glint:
         gx, gy = cx - 0.42 * r, cy - 0.42 * r
         if kind == "ame":
@@ -376,6 +409,35 @@ def motif_badge(kind, cx, cy, s, uid):
         return grain(cx - 0.35 * s, cy + 0.2 * s, 0.42 * s, 0.9) + grain(cx + 0.4 * s, cy - 0.2 * s, 0.36 * s, 0.9) + grain(cx + 0.3 * s, cy + 0.6 * s, 0.25 * s, 0.8)
     if kind == "niji":
         return rainbow_arc(cx, cy + 0.45 * s, 0.95 * s, 0.1 * s)
+    raise ValueError(kind)
+
+
+def motif_sign(kind, cx, cy, s):
+    """The kind's motif in its own strong colours, for a light ground (seed packets' windows)."""
+    m, sh, hi = KIND[kind]
+    if kind == "hutu":
+        return ('<circle cx="%s" cy="%s" r="%s" fill="%s" stroke="%s" stroke-width="1"/>' % (f(cx), f(cy + 0.15 * s), f(0.62 * s), sh, OUT)
+                + '<circle cx="%s" cy="%s" r="%s" fill="#fff" opacity="0.8"/>' % (f(cx - 0.25 * s), f(cy - 0.1 * s), f(0.16 * s))
+                + leaf(cx, cy - 0.42 * s, cx + 0.75 * s, cy - 0.9 * s, 0.9))
+    if kind == "hare":
+        return (sun_rays(cx, cy, 0.5 * s, 1.0 * s, 8, hi, 0.9)
+                + '<circle cx="%s" cy="%s" r="%s" fill="%s" stroke="%s" stroke-width="1"/>' % (f(cx), f(cy), f(0.55 * s), m, OUT))
+    if kind == "kumo":
+        return cloud(cx, cy + 0.1 * s, 0.78 * s, m, sh, 1.0)
+    if kind == "ame":
+        return drop(cx - 0.3 * s, cy + 0.05 * s, 0.4 * s, m, 0.9) + drop(cx + 0.45 * s, cy + 0.45 * s, 0.32 * s, m, 0.9)
+    if kind == "kami":
+        return '<polygon points="%s" fill="%s" stroke="%s" stroke-width="1" stroke-linejoin="round"/>' % (
+            pts(bolt_points(cx, cy, 0.98 * s)), hi, OUT)
+    if kind == "yuki":
+        return snowflake(cx, cy, 0.95 * s, "#4f8fc8", max(1.1, 0.16 * s))
+    if kind == "ten":
+        return ('<circle cx="%s" cy="%s" r="%s" fill="%s" stroke="%s" stroke-width="1"/>' % (f(cx - 0.2 * s), f(cy - 0.2 * s), f(0.55 * s), m, OUT)
+                + drop(cx + 0.45 * s, cy + 0.38 * s, 0.32 * s, "#6ec3ef", 0.9) + drop(cx - 0.3 * s, cy + 0.65 * s, 0.26 * s, "#6ec3ef", 0.9))
+    if kind == "hyou":
+        return grain(cx - 0.35 * s, cy + 0.25 * s, 0.48 * s, 0.9) + grain(cx + 0.42 * s, cy - 0.2 * s, 0.42 * s, 0.9)
+    if kind == "niji":
+        return rainbow_arc(cx, cy + 0.5 * s, 1.0 * s, 0.1 * s)
     raise ValueError(kind)
 
 
