@@ -214,32 +214,32 @@ def plant(kind, stage):
     s = '<rect width="100" height="100" fill="%s"/>' % CREAM
     base = POT_TOP
     if stage == 1:
-        top = 43
+        top = 41
         front = stem_path(50, base + 2, 50.5, top, 1.5, 3.0)
-        front += leaf(50.5, top + 1, 34, top - 5, 1.6, 0.5)
-        front += leaf(50.5, top + 1, 67, top - 7, 1.6, 0.5)
+        front += leaf(50.5, top + 1, 31, top - 6, 1.6, 0.5)
+        front += leaf(50.5, top + 1, 70, top - 8, 1.6, 0.5)
         s += pot(husk(kind, 61, 58.2))
         s += front
     elif stage == 2:
         s += pot()
-        top = 22
+        top = 25
         s += stem_path(50, base + 2, 50, top + 4, 3.5, 3.2)
         s += leaf(49.5, 47, 33, 40, 1.6, 0.45)
         s += leaf(50.5, 43, 68, 37, 1.6, 0.45)
         s += leaf(50, 34, 38, 28, 1.5, 0.45)
         d, b = bud(kind, 50, top - 3, kind)
         defs += d
-        s += b
+        s += '<g transform="translate(50,%s) scale(1.3) translate(-50,%s)">%s</g>' % (f(top - 3), f(-(top - 3)), b)
     else:
         s += pot()
-        s += stem_path(50, base + 2, 50, 44, 3.5, 3.2)
-        s += leaf(49.5, 52, 32, 45, 1.6, 0.45)
-        s += leaf(50.5, 49, 69, 43, 1.6, 0.45)
-        r = {"ame": 15.5, "hare": 14.5, "kumo": 19.0, "hyou": 17.0, "hutu": 17.5}.get(kind, 17.5)
-        cy = {"ame": 27.5, "hare": 25.5, "kumo": 27.5, "hyou": 25.5}.get(kind, 26.5)
+        s += stem_path(50, base + 2, 50, 40, 3.5, 3.2)
+        r = {"ame": 16.5, "hare": 15.5, "kumo": 20.5, "hyou": 18.0}.get(kind, 19.0)
+        cy = {"ame": 29.0, "hare": 27.0, "kumo": 29.0, "hyou": 27.5}.get(kind, 28.0)
         d, b = fruit(kind, 50, cy, r, "p", sw=2.0)
         defs += d
         s += b
+        s += leaf(49.5, 54, 31, 47, 1.6, 0.45)
+        s += leaf(50.5, 51, 70, 45, 1.6, 0.45)
     return svg(100, 100, s, defs)
 
 

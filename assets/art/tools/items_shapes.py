@@ -443,15 +443,15 @@ def motif_sign(kind, cx, cy, s):
 
 # ---------------------------------------------------------------- pot
 
-POT_TOP = 58.5  # y of the soil's crown: plants grow from (50, POT_TOP)
+POT_TOP = 56.5  # y of the soil's crown: plants grow from (50, POT_TOP)
 
 
 def pot(extra_on_soil=""):
     m, sh, hi = POT
     s = '<ellipse cx="50" cy="95.5" rx="31" ry="3.5" fill="#e3d2b2"/>'
     # soil mound, mostly hidden by the rim
-    s += '<path d="M24,64 Q26,57 50,56.5 Q74,57 76,64 Z" fill="%s" stroke="%s" stroke-width="2" stroke-linejoin="round"/>' % (SOIL[0], OUT)
-    s += '<path d="M33,60 q3,-1.5 6,0 M55,59.5 q3,-1.5 6,0 M45,61.5 q2,-1 4,0" fill="none" stroke="%s" stroke-width="1.2" stroke-linecap="round"/>' % SOIL[1]
+    s += '<path d="M24,64 Q25,55 50,54.5 Q75,55 76,64 Z" fill="%s" stroke="%s" stroke-width="2" stroke-linejoin="round"/>' % (SOIL[0], OUT)
+    s += '<path d="M31,59.5 q3,-1.5 6,0 M57,58.5 q3,-1.5 6,0 M43,58 q2,-1 4,0" fill="none" stroke="%s" stroke-width="1.2" stroke-linecap="round"/>' % SOIL[1]
     s += extra_on_soil
     # body
     body = "M28,70 L72,70 L67.5,91 Q67,94 64,94 L36,94 Q33,94 32.5,91 Z"
