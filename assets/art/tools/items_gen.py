@@ -260,8 +260,8 @@ def weather(name):
     """A small sky scene inside a rounded frame; the corners take the inset colour of the side panel."""
     skies = {
         "har": ("#4fa8ee", "#bfe6ff"), "kum": ("#9aa9b6", "#dde3e8"), "ame": ("#5f7f9f", "#a6bad0"),
-        "kam": ("#2e2148", "#67508c"), "yuk": ("#8fbfe6", "#e4f3ff"), "ten": ("#6fbdf0", "#d8f0ff"),
-        "hyo": ("#7d98a8", "#c9dce2"), "nij": ("#5fb8f0", "#dff3ff"),
+        "kam": ("#2e2148", "#67508c"), "yuk": ("#8fbfe6", "#e4f3ff"), "ten": ("#6fbdf0", "#fff0c2"),
+        "hyo": ("#6f93a6", "#cfe6ea"), "nij": ("#5fb8f0", "#dff3ff"),
     }
     top, bot = skies[name]
     defs = sky_defs("sky", top, bot)
@@ -286,8 +286,10 @@ def weather(name):
         s += hills("#6f9a5a", "#5a8248", 86)
         s += '<ellipse cx="30" cy="92" rx="11" ry="2.6" fill="%s" stroke="%s" stroke-width="1"/>' % (KIND["ame"][2], OUT)
         s += '<ellipse cx="72" cy="94" rx="8" ry="2" fill="%s" stroke="%s" stroke-width="1"/>' % (KIND["ame"][2], OUT)
-        for x, y, r in ((20, 52, 4.2), (40, 62, 4.6), (62, 50, 4.2), (80, 64, 4.6), (30, 78, 3.8), (52, 80, 4.0),
-                        (72, 82, 3.6), (12, 70, 3.4), (88, 46, 3.4)):
+        for x, y in ((14, 50), (34, 58), (56, 48), (76, 56), (90, 40), (24, 72), (46, 76), (68, 74), (86, 70)):
+            s += '<path d="M%s,%s l-2.5,7" stroke="#dce8f4" stroke-width="1.4" stroke-linecap="round" opacity="0.8"/>' % (f(x + 9), f(y - 6))
+        for x, y, r in ((20, 52, 4.6), (40, 62, 5.0), (62, 50, 4.6), (80, 64, 5.0), (30, 78, 4.2), (54, 80, 4.4),
+                        (74, 82, 3.8), (12, 70, 3.8), (88, 46, 3.6)):
             s += drop(x, y, r, KIND["ame"][0], 1.2)
         s += cloud(50, 24, 30, "#c3ccd6", "#8e99a4", 2)
     elif name == "kam":
@@ -319,11 +321,12 @@ def weather(name):
         s += sparkle(30, 76, 3.2) + sparkle(84, 44, 2.8)
     elif name == "hyo":
         s += hills("#8aa08a", "#718a74", 86)
-        for x, y, r in ((18, 54, 4.6), (42, 62, 5.2), (66, 52, 4.6), (84, 66, 5.0), (30, 76, 4.0), (56, 78, 4.4),
-                        (76, 84, 3.6)):
-            s += grain(x, y, r, 1.3)
-        for x, y, r in ((22, 90, 3.0), (34, 92, 2.6), (62, 91, 3.0), (86, 93, 2.6), (47, 94, 2.4)):
-            s += grain(x, y, r, 1.0)
+        for x, y, r in ((18, 52, 6.0), (44, 62, 6.8), (70, 50, 6.0), (86, 68, 5.4), (28, 74, 5.0), (60, 78, 5.6)):
+            s += '<path d="M%s,%s l1.5,-6 M%s,%s l1.5,-6" stroke="#ffffff" stroke-width="1.3" stroke-linecap="round" opacity="0.7"/>' % (
+                f(x - 2.5), f(y - r - 1), f(x + 2.5), f(y - r - 1))
+            s += grain(x, y, r, 1.4)
+        for x, y, r in ((20, 91, 3.4), (34, 93, 2.8), (64, 92, 3.4), (86, 93, 2.8), (48, 95, 2.6), (76, 96, 2.4)):
+            s += grain(x, y, r, 1.1)
         s += cloud(50, 24, 30, "#b9c6cf", "#8e9ea9", 2)
     elif name == "nij":
         s += rainbow_arc(50, 86, 46, 4.4)
