@@ -393,7 +393,7 @@ def worn_hair(kind):
         a = math.radians(60 * i + 15)
         px, py = cx + 9 * math.cos(a), cy + 9 * math.sin(a)
         s += '<circle cx="%s" cy="%s" r="1.2" fill="%s"/>' % (f(px), f(py), GOLD[2])
-    d, b = gem(kind, cx, cy + (1.2 if kind == "ame" else 0), gem_r(kind, 7.2), "w", sw=1.3)
+    d, b = gem(kind, cx, cy + (1.2 if kind == "ame" else 0), gem_r(kind, 7.8), "w", sw=1.3)
     return svg(50, 50, s + b, defs + d)
 
 
@@ -410,8 +410,8 @@ def worn_bracelet(kind):
         x, y = 25 + 20 * math.cos(r), 24 - 11 * math.sin(r)
         s += '<circle cx="%s" cy="%s" r="1.6" fill="%s" stroke="%s" stroke-width="0.8"/>' % (f(x), f(y), GOLD[2], OUT)
     # bezel and gem at the front
-    s += '<circle cx="25" cy="35" r="9.5" %s/>' % gold_style(1.5)
-    d, b = gem(kind, 25, 35 + (1 if kind == "ame" else 0), gem_r(kind, 7.4), "w", sw=1.3)
+    s += '<circle cx="25" cy="36" r="10.6" %s/>' % gold_style(1.5)
+    d, b = gem(kind, 25, 36 + (1 if kind == "ame" else 0), gem_r(kind, 8.4), "w", sw=1.3)
     return svg(50, 50, s + b, d)
 
 
@@ -422,11 +422,11 @@ def worn_necklace(kind):
     s += '<path d="%s" fill="none" stroke="%s" stroke-width="1.8" stroke-dasharray="2.4 1.1"/>' % (chain, GOLD[0])
     # bail
     s += '<rect x="22.5" y="26" width="5" height="5.5" rx="1.5" %s/>' % gold_style(1.2)
-    s += '<circle cx="25" cy="38.5" r="9.6" %s/>' % gold_style(1.5)
+    s += '<circle cx="25" cy="38.5" r="10.6" %s/>' % gold_style(1.5)
     for i in range(8):
         a = math.radians(45 * i + 22.5)
-        s += '<circle cx="%s" cy="%s" r="0.9" fill="%s"/>' % (f(25 + 8.6 * math.cos(a)), f(38.5 + 8.6 * math.sin(a)), GOLD[2])
-    d, b = gem(kind, 25, 38.5 + (1 if kind == "ame" else 0), gem_r(kind, 7.4), "w", sw=1.3)
+        s += '<circle cx="%s" cy="%s" r="0.9" fill="%s"/>' % (f(25 + 9.6 * math.cos(a)), f(38.5 + 9.6 * math.sin(a)), GOLD[2])
+    d, b = gem(kind, 25, 38.5 + (1 if kind == "ame" else 0), gem_r(kind, 8.2), "w", sw=1.3)
     return svg(50, 50, s + b, d)
 
 
@@ -438,7 +438,7 @@ def worn_ring(kind):
     s += '<path d="M13.5,37 A12,8.5 0 0 0 25,42.3" fill="none" stroke="%s" stroke-width="1.3" stroke-linecap="round"/>' % GOLD[2]
     # the setting with four prongs
     s += '<path d="M16,22 L19,13 L31,13 L34,22 Z" %s/>' % gold_style(1.5)
-    d, b = gem(kind, 25, 14 + (1.2 if kind == "ame" else 0), gem_r(kind, 8.6), "w", sw=1.4)
+    d, b = gem(kind, 25, 14 + (1.2 if kind == "ame" else 0), gem_r(kind, 9.4), "w", sw=1.4)
     s += b
     for x, y in ((17.5, 12.5), (32.5, 12.5), (20, 21.5), (30, 21.5)):
         s += '<circle cx="%s" cy="%s" r="1.5" fill="%s" stroke="%s" stroke-width="0.8"/>' % (f(x), f(y), GOLD[2], OUT)
