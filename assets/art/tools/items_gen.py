@@ -549,7 +549,7 @@ def menu_button(caption, ic):
     defs = face_defs("face")
     s = button_face(80, 50, PLUM, rx=8)
     s += icon(ic, 40, 15.5, 0.95)
-    s += fitted_text(40, 37.5, caption, 72, 15)
+    s += fitted_text(40, 37.5, caption, 72, 16)
     return svg(80, 50, s, defs)
 
 
