@@ -597,8 +597,8 @@ def board(x, y, w, h, grain=True, horizontal=True):
 def logo(cx, baseline, size, uid="logo"):
     defs = ('<linearGradient id="%s" x1="0" y1="0" x2="0" y2="1"><stop offset="0.15" stop-color="#ffe27a"/>'
             '<stop offset="0.95" stop-color="#f5a623"/></linearGradient>' % uid)
-    arc_r = size * 0.55
-    s = rainbow_arc(cx, baseline - size * 0.42, arc_r, size * 0.055)
+    arc_r = size * 0.5
+    s = rainbow_arc(cx, baseline - size * 0.45, arc_r, size * 0.05)
     s += ('<text x="%s" y="%s" font-family="URW Bookman, serif" font-weight="bold" font-size="%s" text-anchor="middle" '
           'fill="url(#%s)" stroke="%s" stroke-width="3" stroke-linejoin="round" paint-order="stroke">Tenrali</text>'
           % (f(cx), f(baseline), f(size), uid, OUT))
@@ -622,9 +622,9 @@ def mainw():
     s += '<rect x="1" y="1" width="448" height="248" rx="3" fill="none" stroke="%s" stroke-width="2"/>' % OUT
     s += '<rect x="8" y="28" width="434" height="214" fill="none" stroke="%s" stroke-width="2"/>' % OUT
     # the logo plaque
-    s += '<rect x="168" y="2.5" width="114" height="23.5" rx="7" fill="#6e4426" stroke="%s" stroke-width="2"/>' % OUT
-    s += '<path d="M175,5 H275" stroke="#8d5c37" stroke-width="1.2" stroke-linecap="round"/>'
-    d, b = logo(225, 22.5, 21)
+    s += '<rect x="161" y="2" width="128" height="24.5" rx="7" fill="#6e4426" stroke="%s" stroke-width="2"/>' % OUT
+    s += '<path d="M168,4.6 H282" stroke="#8d5c37" stroke-width="1.2" stroke-linecap="round"/>'
+    d, b = logo(225, 23, 24)
     defs += d
     s += b
     # the eight weathers as little brass roundels, four each side of the plaque
@@ -633,10 +633,7 @@ def mainw():
     for k, x in zip(order, xs):
         s += '<circle cx="%s" cy="13.5" r="10" fill="%s" stroke="%s" stroke-width="1.6"/>' % (x, "#f6e7c8", OUT)
         s += '<circle cx="%s" cy="13.5" r="8.2" fill="none" stroke="%s" stroke-width="1.2"/>' % (x, GOLD[0])
-        if k == "yuki":
-            s += snowflake(x, 13.5, 6, FLAKE, 1.5)
-        else:
-            s += motif_badge(k, x, 13.5, 6.2, "m%d" % x)
+        s += motif_sign(k, x, 13.5, 6.6)
     # brass nails
     for x, y in ((5, 5), (445, 5), (5, 245), (445, 245), (4, 137), (446, 137)):
         s += '<circle cx="%s" cy="%s" r="1.8" fill="%s" stroke="%s" stroke-width="0.8"/>' % (x, y, GOLD[0], OUT)
