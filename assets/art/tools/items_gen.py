@@ -191,6 +191,12 @@ def bud(kind, cx, cy, uid):
             s += snowflake(cx - 0.5, cy - 1, 3.6, FLAKE, 0.9)
         if kind == "ten":
             s += drop(cx + 3, cy + 1.2, 1.8, hi, 0.8, hi=False)
+        if kind == "hyou":
+            s += '<path d="M%s,%s L%s,%s L%s,%s M%s,%s V%s" fill="none" stroke="%s" stroke-width="0.9" stroke-linejoin="round"/>' % (
+                f(cx - 5), f(cy - 2), f(cx), f(cy + 1.5), f(cx + 5), f(cy - 2), f(cx), f(cy + 1.5), f(cy + 5.5), sh)
+            s += '<polygon points="%s" fill="%s"/>' % (pts([(cx - 2.2, cy - 6), (cx + 2.2, cy - 6), (cx + 3, cy - 2.5), (cx, cy), (cx - 3, cy - 2.5)]), hi)
+        if kind == "kumo":
+            s += cloud(cx + 0.5, cy + 0.5, 3.6, "#ffffff", "#dfe5ec", 0.8)
         if kind == "hare":
             s += '<path d="M%s,%s v-3 M%s,%s l2.4,-2 M%s,%s l-2.4,-2" stroke="%s" stroke-width="1.4" stroke-linecap="round"/>' % (
                 f(cx), f(cy - 11), f(cx + 4.5), f(cy - 8.5), f(cx - 4.5), f(cy - 8.5), hi)
@@ -222,14 +228,14 @@ def plant(kind, stage):
         s += front
     elif stage == 2:
         s += pot()
-        top = 25
+        top = 27
         s += stem_path(50, base + 2, 50, top + 4, 3.5, 3.2)
         s += leaf(49.5, 47, 33, 40, 1.6, 0.45)
         s += leaf(50.5, 43, 68, 37, 1.6, 0.45)
         s += leaf(50, 34, 38, 28, 1.5, 0.45)
         d, b = bud(kind, 50, top - 3, kind)
         defs += d
-        s += '<g transform="translate(50,%s) scale(1.3) translate(-50,%s)">%s</g>' % (f(top - 3), f(-(top - 3)), b)
+        s += '<g transform="translate(50,%s) scale(1.55) translate(-50,%s)">%s</g>' % (f(top - 3), f(-(top - 3)), b)
     else:
         s += pot()
         s += stem_path(50, base + 2, 50, 40, 3.5, 3.2)
