@@ -269,6 +269,9 @@ def _kind_overlay(kind, cx, cy, r, sw, uid, gem):
     """The motif painted on the body (inside the clip)."""
     m, sh, hi = KIND[kind]
     s = ""
+    if kind == "hutu" and not gem:
+        s += '<path d="M%s,%s Q%s,%s %s,%s" fill="none" stroke="%s" stroke-width="%s" stroke-linecap="round" opacity="0.8"/>' % (
+            f(cx + 0.05 * r), f(cy - 0.8 * r), f(cx + 0.45 * r), f(cy), f(cx + 0.1 * r), f(cy + 0.85 * r), sh, f(max(1.0, r * 0.09)))
     if kind == "kami":
         s += '<polygon points="%s" fill="%s" stroke="%s" stroke-width="%s" stroke-linejoin="round"/>' % (
             pts(bolt_points(cx + 0.05 * r, cy + 0.02 * r, 0.72 * r)), hi, OUT, f(max(1.0, sw * 0.6)))
