@@ -10,15 +10,6 @@ const std::string kSeedChoice = "usam4.bmp|トルン|「同じ実を２個使う
 const std::string kPairList = "usam1.bmp|トルン|「どの実で新種を|作ろうか？」|";
 const std::string kHome = "usam1.bmp|トルン|「なにをやろう|かな？」|";
 
-TEST(WorkshopOpening, RefusesWithoutFruit) {
-  WorkshopGame g({});
-  g.play({E::menuk5});
-  EXPECT_EQ(g.message(), "usam2.bmp|トルン|「材料の実がないよ？」||");
-  EXPECT_EQ(g.states(), "8,7,6");
-  EXPECT_TRUE(g.shown(E::menuk5));
-  EXPECT_FALSE(g.shown(E::bno));
-}
-
 // The seed path holds the accessory field at 0 and the new-species path the seed field at 1: a
 // step that looked at one field alone would act in the wrong path.
 TEST(WorkshopOrder, EachClickMovesOnlyThePathItIsOn) {
