@@ -29,6 +29,10 @@ TEST(WorkshopSeeds, YieldsCoverTheirRangeAndTakeOneDrawWhereRandom) {
     }
     EXPECT_EQ(seen, yields[k]) << "kind " << k;
     EXPECT_EQ(g.caption(E::gijyuk), std::to_string(kMakings * (k + 1)));
+    // The next day's weather takes the draw after the last making.
+    RandomInt tomorrow = g.form().random();
+    g.play({E::menuk9});
+    EXPECT_EQ(g.s().todayWeather, g.s().weatherTable[static_cast<std::size_t>(tomorrow.next() % 8)]);
   }
 }
 
