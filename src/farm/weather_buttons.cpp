@@ -8,6 +8,7 @@ void TForm1::weatherButtonClick(int kind) {
   seedFruitChoice(kind);
   seedShopChoice(kind);
 }
+
 namespace {
 // The seed shop's price list: the five kinds it sells, their seed pictures, the prices written in
 // the count labels, and a currency mark before each price.
@@ -34,6 +35,7 @@ void TForm1::hideSeedPriceList() {
     sm.hide(kPriceMarks[row]);
   }
 }
+
 void TForm1::bhutuClick() { weatherButtonClick(Normal); }
 void TForm1::bhareClick() { weatherButtonClick(Sunny); }
 void TForm1::bkumoClick() { weatherButtonClick(Cloudy); }
