@@ -8,8 +8,34 @@ void TForm1::weatherButtonClick(int kind) {
   seedFruitChoice(kind);
   seedShopChoice(kind);
 }
-void TForm1::showSeedPriceList() {}
-void TForm1::hideSeedPriceList() {}
+
+namespace {
+// The seed shop's price list: the five kinds it sells, their seed pictures, the prices written in
+// the count labels, and a currency mark before each price.
+constexpr int kPriceKinds[5] = {Normal, Sunny, Cloudy, Rain, Snow};
+const char* const kPricePictures[5] = {"bthutu.bmp", "bthare.bmp", "btkumo.bmp", "btame.bmp", "btyuki.bmp"};
+const char* const kPriceCaptions[5] = {"10", "20", "45", "60", "110"};
+constexpr E kPriceMarks[5] = {E::poe1, E::poe2, E::poe3, E::poe4, E::poe5};
+}  // namespace
+
+void TForm1::showSeedPriceList() {
+  for (int row = 0; row < 5; ++row) {
+    const int k = kPriceKinds[row];
+    showButton(kWeatherButtons[k], kPricePictures[row]);
+    sm.show(kWeatherCounts[k]);
+    sm.setCaption(kWeatherCounts[k], kPriceCaptions[row]);
+    sm.show(kPriceMarks[row]);
+  }
+}
+
+void TForm1::hideSeedPriceList() {
+  for (int row = 0; row < 5; ++row) {
+    sm.hide(kWeatherButtons[kPriceKinds[row]]);
+    sm.hide(kWeatherCounts[kPriceKinds[row]]);
+    sm.hide(kPriceMarks[row]);
+  }
+}
+
 void TForm1::bhutuClick() { weatherButtonClick(Normal); }
 void TForm1::bhareClick() { weatherButtonClick(Sunny); }
 void TForm1::bkumoClick() { weatherButtonClick(Cloudy); }

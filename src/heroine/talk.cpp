@@ -1,5 +1,41 @@
+// "コメント": a word with ララベ, picked at random from what suits the hero's skill. When he has
+// nothing left at all, not a coin, seed, fruit or accessory, she helps him out with 20 ポエ.
+#include <algorithm>
+
 #include "app/form1.h"
+#include "heroine/talk_lines.h"
+
 namespace tenrali {
+
+namespace {
+
+template <std::size_t N>
+bool allZero(const std::array<std::int32_t, N>& counts) {
+  return std::all_of(counts.begin(), counts.end(), [](std::int32_t c) { return c == 0; });
+}
+
+// Plants in the pots do not count: he can still be broke with a garden full of sprouts.
+bool heroIsBroke(const GameState& s) {
+  return s.money == 0 && allZero(s.accessoryCount) && allZero(s.seedCount) && allZero(s.fruitCount);
+}
+
+}  // namespace
+
 void TForm1::menuk8Click() { talkToHeroine(); }
-void TForm1::talkToHeroine() {}
+
+void TForm1::talkToHeroine() {
+  const int set = talkSetFor(gs.skill);
+  // One draw per talk, also when she has nothing left to say.
+  const int r = randomInt() % kTalkLinesPerSet;
+  if (set >= 0) {
+    const TalkLine& line = talkLine(set, r);
+    sayMessage(line.portrait, "ララベ", line.line1, line.line2, line.line3);
+  }
+  if (heroIsBroke(gs)) {
+    sayMessage("usaw2.bmp", "ララベ", "「トルンくん　少ないけど", "よかったら　これ使って」", "");
+    gs.money += 20;
+    sm.setNumber(E::kanek, gs.money);
+  }
+}
+
 }  // namespace tenrali

@@ -1,0 +1,71 @@
+// Talking with ララベ: her remarks by skill, one draw per talk, and her help when the hero is broke.
+#include <gtest/gtest.h>
+
+#include "heroine/talk_lines.h"
+#include "support/test_game.h"
+
+namespace tenrali::test {
+namespace {
+
+TEST(Talk, TheSkillHintFollowsTheSkill) {
+  TestGame g;
+  g.startDay1();
+  std::uint32_t hint = 0;  // a seed whose first draw is remark 11, the skill hint
+  while (RandomInt(hint).next() % 12 != 11) ++hint;
+  const std::pair<int, const char*> bands[] = {
+      {29, "「技術力が３０以上|ないと雨の実は"}, {30, "「技術力が７０以上|ないと雷の実は"},
+      {299, "「技術力が３００以上|ないと雹の実は"}, {300, nullptr}};
+  for (auto [skill, lines] : bands) {
+    const std::string before = g.message();
+    g.s().skill = skill;
+    g.form().random().seed(hint);
+    g.click(E::menuk8);
+    EXPECT_EQ(g.message(), lines ? std::string("usaw3.bmp|ララベ|") + lines + "|無理みたい・・・」" : before) << skill;
+    RandomInt once(hint);
+    once.next();
+    EXPECT_EQ(g.form().random().state(), once.state()) << skill;
+  }
+}
+
+// Every remark fits the window and wraps its words in one pair of quotes.
+TEST(Talk, EveryRemarkReadsWell) {
+  TestGame g;
+  for (int set = 0; set < kTalkSets; ++set)
+    for (int r = 0; r < kTalkLinesPerSet; ++r) {
+      const TalkLine& line = talkLine(set, r);
+      g.form().sayMessage(line.portrait, "ララベ", line.line1, line.line2, line.line3);
+      const std::string all = g.caption(E::mes2) + g.caption(E::mes3) + g.caption(E::mes4);
+      EXPECT_EQ(all.rfind("「"), 0u) << set << "/" << r;
+      EXPECT_EQ(all.find("」"), all.size() - 3) << set << "/" << r;
+      EXPECT_EQ(*line.line3 != '\0', r == 2 || r == 3 || r == 8 || r == 11) << set << "/" << r;
+      for (E text : {E::mes2, E::mes3, E::mes4}) EXPECT_LE(g.sm().rect(text).x + g.sm().rect(text).w, 600);
+    }
+  EXPECT_TRUE(g.warnings.empty());
+}
+
+TEST(Talk, SheHelpsEachTimeTheHeroHasNothing) {
+  TestGame g;
+  g.startDay1();
+  GameState& s = g.s();
+  s.seedCount[Normal] = 0;
+  s.pot1Seed = Rain;  // a plant in a pot does not count
+  for (int skill : {0, 300}) {
+    s.money = 0;
+    s.skill = skill;
+    g.click(E::menuk8);
+    EXPECT_EQ(s.money, 20);
+    EXPECT_EQ(g.caption(E::kanek), "20");
+    EXPECT_EQ(g.message(), "usaw2.bmp|ララベ|「トルンくん　少ないけど|よかったら　これ使って」|");
+  }
+  // One coin, or one thing in any stock, and she gives nothing.
+  for (std::int32_t* one : {&s.money, &s.seedCount[Snow], &s.fruitCount[Rainbow], &s.accessoryCount[23]}) {
+    s.money = 0;
+    *one = 1;
+    g.click(E::menuk8);
+    EXPECT_LE(s.money, 1);
+    *one = 0;
+  }
+}
+
+}  // namespace
+}  // namespace tenrali::test
