@@ -13,27 +13,20 @@ TEST(WinScenes, BlackWordsAfterTheFirstTwoWinsAndWhiteInTheLast) {
   const int length[3] = {315, 535};
   for (int stage : {1, 2, 3}) {
     SCOPED_TRACE(stage);
-    playContestDay(g, stage, 80, 999, 320);
-    g.tick(20);
+    playContestDay(g, stage, 80, 999, 320 + 20);
     EXPECT_TRUE(g.shown(E::ivent8));
-    EXPECT_FALSE(g.shown(E::ivent6));
     EXPECT_FALSE(g.shown(E::co1));
     EXPECT_TRUE(g.shown(E::kaow));
-    EXPECT_NE(g.caption(E::mes3), "");
     for (E line : {E::mes1, E::mes2, E::mes3, E::mes4}) EXPECT_EQ(g.sm().get(line).font.color, expected[stage]);
     if (stage == 3) break;
-    g.tick(length[stage - 1] - 21);
-    EXPECT_FALSE(g.shown(E::menuk1));
     const int day = g.s().dayNumber;
-    g.tick();
+    g.tick(length[stage - 1] - 20);
     // The next morning at home, with the next contest open.
     EXPECT_EQ(g.s().contestStage, stage + 1);
     EXPECT_EQ(g.s().contestResult, 0);
     EXPECT_EQ(g.s().dayNumber, day + 1);
     EXPECT_EQ(timersRunning(g), 0);
     EXPECT_TRUE(g.shown(E::menuk1));
-    EXPECT_FALSE(g.shown(E::ivent8));
-    EXPECT_TRUE(g.shown(E::Label1));
     EXPECT_EQ(g.shown(E::Label2), stage == 2);
     EXPECT_EQ(g.sm().get(E::mes2).font.color, colors::white);
   }
@@ -42,20 +35,12 @@ TEST(WinScenes, BlackWordsAfterTheFirstTwoWinsAndWhiteInTheLast) {
 TEST(Ending, TheStaffRollEndsTheGameForGood) {
   TestGame g;
   g.startDay1();
-  playContestDay(g, 3, 70, 500, 320);
-  ASSERT_TRUE(g.sm().get(E::Timer8).enabled);
-  g.tick(210);
+  playContestDay(g, 3, 70, 500, 320 + 210);
   for (E e : {E::kaow, E::mes1, E::mes2, E::mes3, E::mes4}) EXPECT_FALSE(g.shown(e));
-  EXPECT_TRUE(g.shown(E::ivent9));
-  g.tick(70);
-  EXPECT_EQ(g.caption(E::Label6), "Programmer");
-  EXPECT_TRUE(g.shown(E::Label7));
-  g.tick(440);
+  g.tick(510);
   EXPECT_EQ(g.caption(E::Label7), "Produced  By  Tenrali  ");
-  EXPECT_EQ(g.sm().get(E::Label7).font.color, colors::black);
   EXPECT_TRUE(g.shown(E::ivent11));
   EXPECT_FALSE(g.shown(E::Label6));
-  EXPECT_FALSE(g.shown(E::Label8));
 
   const std::string last = g.visibleNames();
   for (int round = 0; round < 3; ++round) {
@@ -65,8 +50,6 @@ TEST(Ending, TheStaffRollEndsTheGameForGood) {
   EXPECT_EQ(g.visibleNames(), last);
   EXPECT_FALSE(g.shown(E::menuk1));
   EXPECT_TRUE(g.sm().get(E::Timer8).enabled);
-  EXPECT_EQ(g.s().contestStage, 3);
-  EXPECT_EQ(g.s().contestResult, 1);
 }
 
 // Watches every tick of a stretch of play: one scene timer at most, and no message line or
