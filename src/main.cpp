@@ -1,6 +1,68 @@
-// The game's window. (The front end is being built; this starts the core headless for now.)
+// Tenrali: the game in its window.
 #include <cstdio>
-int main() {
-  std::fputs("tenrali: the window is not built yet; use tenrali-play\n", stderr);
-  return 1;
+#include <cstdlib>
+#include <ctime>
+#include <exception>
+#include <memory>
+
+#include "app/form1.h"
+#include "data/picture_files.h"
+#include "platform/event_loop.h"
+#include "platform/file_source.h"
+#include "platform/fonts.h"
+#include "platform/game_window.h"
+#include "platform/message_box.h"
+
+using namespace tenrali;
+
+namespace {
+
+// Where the window first stands on the screen, and its caption.
+constexpr int kWindowLeft = 98;
+constexpr int kWindowTop = 80;
+const char kCaption[] = "Ｔｅｎｒａｌｉ";
+
+int scaleForDisplay() {
+  SDL_Rect usable{0, 0, 0, 0};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+  float dpi = 0;
+  if (SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) != 0) dpi = 0;
+  return chooseScale(std::getenv("TENRALI_SCALE"), usable.w, usable.h, dpi, kWindowWidth, kWindowHeight);
+}
+
+}  // namespace
+
+int main(int, char** argv) {
+  configureSdl();
+  try {
+    startVideo();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "tenrali: %s\n", e.what());
+    return 1;
+  }
+
+  std::unique_ptr<GameWindow> window;
+  int status = 1;
+  try {
+    // The game is built before the window shows, so a data file that cannot be read is told
+    // with no window behind it.
+    FontLibrary fonts;
+    DirectoryFileSource files(findGameFolder(argv[0]));
+    FilePictureStore pictures(files);
+    TForm1 form({fonts, pictures, files}, static_cast<std::uint32_t>(std::time(nullptr)));
+    form.screen().setWarningSink([](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
+
+    window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
+                                          scaleForDisplay());
+    EventLoop loop(form, fonts, pictures, *window);
+    loop.showFirstFrame();
+    if (const Image* icon = pictures.image("icon.bmp")) window->setIcon(*icon);
+    status = loop.run();
+  } catch (const std::exception& e) {
+    reportError(e.what(), window ? window->sdl() : nullptr);
+    status = 1;
+  }
+  window.reset();
+  SDL_Quit();
+  return status;
 }
