@@ -1,12 +1,110 @@
+// Planting: which seed, confirm it, which empty pot, confirm it. The seed leaves the stock only
+// at the last yes; every back-out leaves the stock as it was.
+#include <algorithm>
+
 #include "app/form1.h"
+
 namespace tenrali {
-void TForm1::menuk4Click() {}
+
+namespace {
+constexpr E kPlates[4] = {E::count, E::namep1, E::namep2, E::namep3};
+
+void askWhichSeed(TForm1& f) { f.sayMessage("usam1.bmp", "トルン", "「どの種にする？」", "", ""); }
+}  // namespace
+
+void TForm1::menuk4Click() {
+  gs.chosenSeed = NoWeather;
+  const bool emptyPot = gs.pot1Seed == NoWeather || gs.pot2Seed == NoWeather || gs.pot3Seed == NoWeather;
+  const bool anySeed = std::any_of(gs.seedCount.begin(), gs.seedCount.end(), [](std::int32_t c) { return c > 0; });
+  if (emptyPot && anySeed) {
+    gs.plantState = 0;
+    hidePots();
+    hideMenuButtons();
+    showSeedStock();
+    showCancelOnly();
+    askWhichSeed(*this);
+  } else if (!emptyPot) {
+    sayMessage("usam2.bmp", "トルン", "「収穫しないと", "ダメだぁ・・」", "");
+  } else {
+    sayMessage("usam2.bmp", "トルン", "「種が　ないな・・", "なんとかしないと・・」", "");
+  }
+}
+
 void TForm1::ueki1Click() { potClick(1); }
 void TForm1::ueki2Click() { potClick(2); }
 void TForm1::ueki3Click() { potClick(3); }
-void TForm1::potClick(int) {}
-void TForm1::plantSeedChoice(int) {}
-void TForm1::plantingOnYes() {}
-void TForm1::plantingOnNo() {}
-void TForm1::commitPlanting() {}
+
+// Only the seeds in stock have a button, so the choice is always one the hero has.
+void TForm1::plantSeedChoice(int kind) {
+  if (gs.plantState != 0) return;
+  gs.plantState = 1;
+  gs.chosenSeed = kind;
+  hideWeatherButtons();
+  sayThisSeed();
+  showYesNo();
+}
+
+// The seed is placed in the pot for the question; the stock is touched only by the last yes.
+void TForm1::potClick(int pot) {
+  if (gs.plantState != 1 || gs.potSeed(pot) != NoWeather) return;
+  sayMessage("usam1.bmp", "トルン", "「ここでいい？」", "", "");
+  showYesNo();
+  gs.plantState = 2;
+  gs.potSeed(pot) = gs.chosenSeed;
+  gs.chosenPot = pot;
+}
+
+void TForm1::plantingOnYes() {
+  if (gs.plantState == 1) {
+    showPots();
+    hideWeatherButtons();
+    showCancelOnly();
+    sayMessage("usam1.bmp", "トルン", "「どこに植える？」", "", "");
+  } else if (gs.plantState == 2) {
+    showMenuButtons();
+    hideWeatherButtons();
+    sayHomePrompt();
+    commitPlanting();
+    hideYesNo();
+    gs.plantState = 5;
+    gs.chosenPot = 5;
+  }
+}
+
+void TForm1::plantingOnNo() {
+  if (gs.plantState == 0) {
+    showPots();
+    showMenuButtons();
+    hideWeatherButtons();
+    hideYesNo();
+    sayHomePrompt();
+    gs.plantState = 5;
+    gs.chosenSeed = NoWeather;
+  } else if (gs.plantState == 1) {
+    hidePots();
+    showSeedStock();
+    showCancelOnly();
+    askWhichSeed(*this);
+    gs.plantState = 0;
+    gs.chosenSeed = NoWeather;
+  } else if (gs.plantState == 2) {
+    hideWeatherButtons();
+    showCancelOnly();
+    sayMessage("usam1.bmp", "トルン", "「どこに植える?？」", "", "");
+    if (gs.chosenPot >= 1 && gs.chosenPot <= 3) gs.potSeed(gs.chosenPot) = NoWeather;
+    gs.chosenPot = 0;
+    gs.plantState = 1;
+  }
+}
+
+// The plant's name goes on the pot's plate; the pot keeps its empty picture until the night.
+void TForm1::commitPlanting() {
+  const int pot = gs.chosenPot;
+  if (pot < 1 || pot > 3) return;
+  const int kind = gs.potSeed(pot);
+  if (kind < Normal || kind > Rainbow) return;
+  sm.setCaption(kPlates[pot], gs.seedTable[static_cast<std::size_t>(3 * kind)].name);
+  gs.seedCount[static_cast<std::size_t>(kind)] -= 1;
+}
+
 }  // namespace tenrali

@@ -1,0 +1,99 @@
+// Every picture the game can show exists in the game folder at its listed size: the pictures
+// the code names, the ones the window description carries, and the ones our data files name.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "data/data_files.h"
+#include "data/picture_files.h"
+#include "platform/file_source.h"
+
+namespace tenrali {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Listed {
+  int width, height;
+  std::string group;
+};
+
+std::map<std::string, Listed> listedPictures() {
+  std::map<std::string, Listed> out;
+  std::ifstream in(fs::path(TENRALI_TEST_SOURCE_DIR) / "assets" / "art" / "pictures.tsv");
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream row(line);
+    std::string name, w, h, group;
+    std::getline(row, name, '\t');
+    std::getline(row, w, '\t');
+    std::getline(row, h, '\t');
+    std::getline(row, group, '\t');
+    out[name + ".bmp"] = {std::stoi(w), std::stoi(h), group};
+  }
+  return out;
+}
+
+TEST(Pictures, EveryListedPictureIsBuiltAtItsSize) {
+  auto listed = listedPictures();
+  ASSERT_EQ(listed.size(), 153u);
+  DirectoryFileSource files(TENRALI_TEST_GAME_DIR);
+  FilePictureStore store(files);
+  for (const auto& [name, want] : listed) {
+    int w = 0, h = 0;
+    std::string error;
+    ASSERT_TRUE(store.load(name, w, h, error)) << name << ": " << error;
+    EXPECT_EQ(w, want.width) << name;
+    EXPECT_EQ(h, want.height) << name;
+  }
+}
+
+TEST(Pictures, EveryPictureTheCodeNamesIsListed) {
+  auto listed = listedPictures();
+  const std::regex literal("\"([A-Za-z0-9_]+\\.bmp)\"");
+  std::set<std::string> named;
+  for (const auto& entry : fs::recursive_directory_iterator(fs::path(TENRALI_TEST_SOURCE_DIR) / "src")) {
+    if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h") continue;
+    std::ifstream in(entry.path());
+    std::stringstream all;
+    all << in.rdbuf();
+    const std::string text = all.str();
+    for (std::sregex_iterator it(text.begin(), text.end(), literal), end; it != end; ++it) named.insert((*it)[1]);
+  }
+  EXPECT_GT(named.size(), 40u);
+  for (const auto& name : named) EXPECT_TRUE(listed.count(name)) << name << " is named in the code but not drawn";
+  // Sizes the screen depends on.
+  for (const char* portrait : {"usam1.bmp", "usaw6.bmp", "usao3.bmp", "usas.bmp", "misem2.bmp", "ueki.bmp"})
+    EXPECT_EQ(listed[portrait].width * 1000 + listed[portrait].height, 100100) << portrait;
+  for (const char* button : {"yes.bmp", "no.bmp", "yame.bmp", "ok.bmp", "tudu.bmp", "itemm.bmp"})
+    EXPECT_EQ(listed[button].width * 1000 + listed[button].height, 90030) << button;
+  for (const char* contestant : {"cusaw.bmp", "csow1.bmp", "csow2.bmp", "csow3.bmp"})
+    EXPECT_EQ(listed[contestant].width * 1000 + listed[contestant].height, 70100) << contestant;
+}
+
+TEST(Pictures, EveryPictureOurDataFilesNameIsListed) {
+  auto listed = listedPictures();
+  DirectoryFileSource files(TENRALI_TEST_GAME_DIR);
+  GameState s;
+  loadDataFiles(files, s);
+  for (const auto& w : s.weatherTable) {
+    ASSERT_TRUE(listed.count(w.picture)) << w.picture;
+    EXPECT_EQ(listed[w.picture].width * 1000 + listed[w.picture].height, 100100) << w.picture;
+  }
+  for (const auto& r : s.seedTable) {
+    ASSERT_TRUE(listed.count(r.picture)) << r.picture;
+    EXPECT_EQ(listed[r.picture].group, "plants") << r.picture;
+  }
+  for (const auto& a : s.accessoryTable) {
+    ASSERT_TRUE(listed.count(a.picture)) << a.picture;
+    EXPECT_EQ(listed[a.picture].width * 1000 + listed[a.picture].height, 50050) << a.picture;
+  }
+}
+
+}  // namespace
+}  // namespace tenrali
