@@ -8,11 +8,8 @@
 #include <time.h>
 #endif
 
-#include "app/form1.h"
-#include "data/picture_files.h"
 #include "platform/event_loop.h"
-#include "platform/file_source.h"
-#include "platform/fonts.h"
+#include "platform/game_parts.h"
 #include "platform/game_window.h"
 #include "platform/message_box.h"
 
@@ -36,6 +33,9 @@ int scaleForDisplay() {
 }  // namespace
 
 int main(int, char** argv) {
+  // The game is built on a helper thread while SDL connects to the display; a data file that
+  // cannot be read is told before the window shows.
+  auto pending = buildGameParts(argv[0], static_cast<std::uint32_t>(std::time(nullptr)));
   configureSdl();
   try {
     startVideo();
@@ -47,17 +47,12 @@ int main(int, char** argv) {
   std::unique_ptr<GameWindow> window;
   int status = 1;
   try {
-    // The game is built before the window shows, so a data file that cannot be read is told
-    // with no window behind it.
-    FontLibrary fonts;
-    DirectoryFileSource files(findGameFolder(argv[0]));
-    FilePictureStore pictures(files);
-    TForm1 form({fonts, pictures, files}, static_cast<std::uint32_t>(std::time(nullptr)));
-    form.screen().setWarningSink([](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
+    std::unique_ptr<GameParts> game = pending.get();
+    game->form.screen().setWarningSink([](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
                                           scaleForDisplay());
-    EventLoop loop(form, fonts, pictures, *window);
+    EventLoop loop(game->form, game->fonts, game->pictures, *window);
     loop.showFirstFrame();
 #ifdef TENRALI_FIRST_FRAME_PROBE
     // The start-up benchmark's build: say when the first picture reached the display, and end.
@@ -67,7 +62,7 @@ int main(int, char** argv) {
     std::fflush(stdout);
     status = 0;
 #else
-    if (const Image* icon = pictures.image("icon.bmp")) window->setIcon(*icon);
+    if (const Image* icon = game->pictures.image("icon.bmp")) window->setIcon(*icon);
     status = loop.run();
 #endif
   } catch (const std::exception& e) {

@@ -120,7 +120,8 @@ void GameWindow::present(const Image& picture) {
       if (scale_ == 1 && !opaque) {
         std::memcpy(row, src, static_cast<std::size_t>(w) * 4);
       } else {
-        for (int x = 0; x < w; ++x) row[x] = src[x / scale_] | opaque;
+        std::uint32_t* out = row;
+        for (int x = 0; x < w / scale_; ++x) out = std::fill_n(out, scale_, src[x] | opaque);
       }
       for (int k = 1; k < scale_ && y + k < h; ++k)
         std::memcpy(base + static_cast<std::size_t>(y + k) * target->pitch, row, static_cast<std::size_t>(w) * 4);
