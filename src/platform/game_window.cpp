@@ -56,6 +56,10 @@ void configureSdl() {
 }
 
 void startVideo() {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  auto set = [](const char* name) { return std::getenv(name) && *std::getenv(name); };
+  if (!(asked && *asked) && !set("DISPLAY") && !set("WAYLAND_DISPLAY"))
+    throw std::runtime_error("no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)");
   // Video and timers only: the joystick and sensor subsystems would wake the process ten times
   // a second to poll devices the game never uses.
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
@@ -63,10 +67,9 @@ void startVideo() {
   // Without a display SDL falls back to a driver that draws nowhere; only a driver asked for by
   // name (SDL_VIDEODRIVER, for headless runs) may be one of those.
   const char* driver = SDL_GetCurrentVideoDriver();
-  const char* asked = std::getenv("SDL_VIDEODRIVER");
   if (invisibleDriver(driver) && !(asked && std::strstr(asked, driver))) {
     SDL_Quit();
-    throw std::runtime_error("no display to show the window on (DISPLAY is not set or the X server cannot be reached)");
+    throw std::runtime_error("no display to show the window on (the display named by DISPLAY cannot be reached)");
   }
 }
 
