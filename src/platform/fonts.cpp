@@ -148,12 +148,15 @@ TTF_Font* FontLibrary::open(const std::string& face, int height, bool bold, bool
 std::vector<FontLibrary::Run> FontLibrary::runs(const Font& f, std::string_view utf8) {
   std::vector<Run> out;
   TTF_Font* primary = open(f.face, f.height, f.bold, f.italic, false);
-  TTF_Font* fallback = open(f.face, f.height, f.bold, f.italic, true);
-  if (!primary) primary = fallback;
+  TTF_Font* fallback = nullptr;  // opened only when a glyph is missing
+  if (!primary) primary = fallback = open(f.face, f.height, f.bold, f.italic, true);
   if (!primary) return out;
   for (char32_t cp : faceText(f.face, utf8)) {
     TTF_Font* use = primary;
-    if (fallback && fallback != primary && !TTF_GlyphIsProvided32(primary, cp)) use = fallback;
+    if (!TTF_GlyphIsProvided32(primary, cp)) {
+      if (!fallback) fallback = open(f.face, f.height, f.bold, f.italic, true);
+      if (fallback) use = fallback;
+    }
     if (out.empty() || out.back().font != use) out.push_back(Run{use, {}});
     appendUtf8(out.back().text, cp);
   }
