@@ -1,4 +1,5 @@
 // Tenrali: the game in its window.
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -33,6 +34,9 @@ int scaleForDisplay() {
 }  // namespace
 
 int main(int, char** argv) {
+  // SDL switches the process to the user's locale and back while it opens the X input method;
+  // in that locale from the start, the switch changes nothing under the helper thread's feet.
+  std::setlocale(LC_ALL, "");
   // The game is built on a helper thread while SDL connects to the display; a data file that
   // cannot be read is told before the window shows.
   auto pending = buildGameParts(argv[0], static_cast<std::uint32_t>(std::time(nullptr)));

@@ -84,7 +84,9 @@ void EventLoop::handle(const SDL_Event& e) {
       break;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {
-        case SDL_WINDOWEVENT_EXPOSED: exposed_ = true; break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_RESTORED: exposed_ = true; break;
         case SDL_WINDOWEVENT_FOCUS_LOST: menu_.close(); break;
         case SDL_WINDOWEVENT_LEAVE: menu_.move(-1, -1); break;
         case SDL_WINDOWEVENT_CLOSE: quit_ = true; break;
@@ -101,11 +103,8 @@ int EventLoop::run() {
   Uint64 nextTick = 0;
   for (;;) {
     if (quit_ || form_.closed()) return 0;
-    if (picture_.stale()) present();
-    else if (exposed_) {
-      window_.refresh();
-      exposed_ = false;
-    }
+    // A window shown again may have lost what it showed: it gets the whole picture.
+    if (picture_.stale() || exposed_) present();
 
     // The scene timers share one 100 ms beat; it starts one interval after a timer is enabled.
     const bool running = form_.anyTimerEnabled();

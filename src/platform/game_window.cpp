@@ -145,10 +145,6 @@ void GameWindow::present(const Image& picture) {
     SDL_BlitSurface(from, nullptr, target, nullptr);
     SDL_FreeSurface(from);
   }
-  refresh();
-}
-
-void GameWindow::refresh() {
   if (SDL_UpdateWindowSurface(window_) != 0)
     throw std::runtime_error(std::string("cannot show the window: ") + SDL_GetError());
 }

@@ -37,8 +37,6 @@ class GameWindow {
 
   // Shows a picture of the unscaled window size, each pixel as a scale x scale square.
   void present(const Image& picture);
-  // Shows the last picture again (the window was exposed).
-  void refresh();
   void setIcon(const Image& icon);
 
  private:
