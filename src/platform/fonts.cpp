@@ -92,9 +92,12 @@ FontLibrary::FontLibrary() {
   FcConfig* config = FcConfigGetCurrent();
   if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kAliases), FcTrue))
     throw FontError("fontconfig refused our font aliases");
-  if (!TTF_WasInit() && TTF_Init() != 0) throw FontError(std::string("SDL_ttf cannot start: ") + TTF_GetError());
-  if (!open(faces::pGothic, 12, false, false, false))
+  // SDL_ttf counts its users: each library starts it once and stops it once.
+  if (TTF_Init() != 0) throw FontError(std::string("SDL_ttf cannot start: ") + TTF_GetError());
+  if (!open(faces::pGothic, 12, false, false, false)) {
+    TTF_Quit();
     throw FontError("no font for \"ＭＳ Ｐゴシック\": install fonts-ipafont-gothic");
+  }
 }
 
 FontLibrary::~FontLibrary() {
