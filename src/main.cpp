@@ -52,11 +52,13 @@ int main(int, char** argv) {
   int status = 1;
   try {
     std::unique_ptr<GameParts> game = pending.get();
-    game->form.screen().setWarningSink([](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
+    auto warn = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
+    game->form.screen().setWarningSink(warn);
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
                                           scaleForDisplay());
     EventLoop loop(game->form, game->fonts, game->pictures, *window);
+    loop.setWarningSink(warn);
     loop.showFirstFrame();
 #ifdef TENRALI_FIRST_FRAME_PROBE
     // The start-up benchmark's build: say when the first picture reached the display, and end.

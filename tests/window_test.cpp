@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/event_loop.h"
 #include "platform/game_window.h"
@@ -219,6 +220,27 @@ TEST(WindowPicture, IsTheGamesPictureUnderTheMenuBarAndRedrawnOnlyOnChange) {
 
   g.menuNew();  // greys "新規開始": a change of the game's model
   EXPECT_TRUE(picture.stale());
+}
+
+TEST(WindowPicture, AMissingPictureIsToldOnceAndTheRestIsDrawn) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "tenrali-window-test-missing";
+  fs::remove_all(folder);
+  fs::copy(TENRALI_TEST_GAME_DIR, folder);
+  fs::remove(folder / "ivent.bmp");
+  {
+    TestGame g(0, folder.string());
+    ScreenRenderer renderer(sharedFonts(), g.sm().pictures());
+    std::vector<std::string> told;
+    renderer.setWarningSink([&told](const std::string& line) { told.push_back(line); });
+    Image out;
+    renderer.render(g.sm(), out);
+    renderer.render(g.sm(), out);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("\"ivent.bmp\""), std::string::npos) << told[0];
+    EXPECT_EQ(out.at(300, 200), kFaceColor) << "nothing drawn where the title would be";
+  }
+  fs::remove_all(folder);
 }
 
 }  // namespace

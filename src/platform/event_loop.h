@@ -28,6 +28,7 @@ class WindowPicture {
   // Brings the picture up to date.
   const Image& draw();
   const Image& picture() const { return window_; }
+  ScreenRenderer& renderer() { return renderer_; }
 
  private:
   TForm1& form_;
@@ -48,6 +49,8 @@ class EventLoop {
   int run();
   // Handles one event; for tests.
   void handle(const SDL_Event& event);
+  // Where a picture that cannot be drawn is reported.
+  void setWarningSink(std::function<void(const std::string&)> sink) { picture_.renderer().setWarningSink(sink); }
 
   static constexpr Uint64 kTickMs = 100;
 

@@ -37,7 +37,15 @@ void ScreenRenderer::drawPicture(const ScreenModel& screen, E e, Image& out) {
   const Element& el = screen.get(e);
   if (el.picture.empty()) return;
   const Image* img = pictures_.image(el.picture);
-  if (!img) return;
+  if (!img) {
+    if (warn_ && warned_.insert(el.picture).second) {
+      int w = 0, h = 0;
+      std::string error;
+      pictures_.load(el.picture, w, h, error);
+      warn_("tenrali: cannot draw the picture \"" + el.picture + "\" of " + elementName(e) + ": " + error);
+    }
+    return;
+  }
   Rect r = screen.rect(e);
   const int w = std::min({r.w, img->width, out.width - r.x});
   const int h = std::min({r.h, img->height, out.height - r.y});
