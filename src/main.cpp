@@ -1,6 +1,81 @@
-// The game's window. (The front end is being built; this starts the core headless for now.)
+// Tenrali: the game in its window.
+#include <clocale>
 #include <cstdio>
-int main() {
-  std::fputs("tenrali: the window is not built yet; use tenrali-play\n", stderr);
-  return 1;
+#include <cstdlib>
+#include <ctime>
+#include <exception>
+#include <memory>
+#ifdef TENRALI_FIRST_FRAME_PROBE
+#include <time.h>
+#endif
+
+#include "platform/event_loop.h"
+#include "platform/game_parts.h"
+#include "platform/game_window.h"
+#include "platform/message_box.h"
+
+using namespace tenrali;
+
+namespace {
+
+// Where the window first stands on the screen, and its caption.
+constexpr int kWindowLeft = 98;
+constexpr int kWindowTop = 80;
+const char kCaption[] = "Ｔｅｎｒａｌｉ";
+
+int scaleForDisplay() {
+  SDL_Rect usable{0, 0, 0, 0};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+  float dpi = 0;
+  if (SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) != 0) dpi = 0;
+  return chooseScale(std::getenv("TENRALI_SCALE"), usable.w, usable.h, dpi, kWindowWidth, kWindowHeight);
+}
+
+}  // namespace
+
+int main(int, char** argv) {
+  // SDL switches the process to the user's locale and back while it opens the X input method;
+  // in that locale from the start, the switch changes nothing under the helper thread's feet.
+  std::setlocale(LC_ALL, "");
+  // The game is built on a helper thread while SDL connects to the display; a data file that
+  // cannot be read is told before the window shows.
+  auto pending = buildGameParts(argv[0], static_cast<std::uint32_t>(std::time(nullptr)));
+  configureSdl();
+  try {
+    startVideo();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "tenrali: %s\n", e.what());
+    return 1;
+  }
+
+  std::unique_ptr<GameWindow> window;
+  int status = 1;
+  try {
+    std::unique_ptr<GameParts> game = pending.get();
+    auto warn = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
+    game->form.screen().setWarningSink(warn);
+
+    window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
+                                          scaleForDisplay());
+    EventLoop loop(game->form, game->fonts, game->pictures, *window);
+    loop.setWarningSink(warn);
+    loop.showFirstFrame();
+#ifdef TENRALI_FIRST_FRAME_PROBE
+    // The start-up benchmark's build: say when the first picture reached the display, and end.
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    std::printf("first-frame %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    std::fflush(stdout);
+    status = 0;
+#else
+    if (const Image* icon = game->pictures.image("icon.bmp")) window->setIcon(*icon);
+    status = loop.run();
+#endif
+  } catch (const std::exception& e) {
+    reportError(e.what(), window ? window->sdl() : nullptr);
+    status = 1;
+  }
+  window.reset();
+  SDL_Quit();
+  return status;
 }

@@ -92,9 +92,12 @@ FontLibrary::FontLibrary() {
   FcConfig* config = FcConfigGetCurrent();
   if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kAliases), FcTrue))
     throw FontError("fontconfig refused our font aliases");
-  if (!TTF_WasInit() && TTF_Init() != 0) throw FontError(std::string("SDL_ttf cannot start: ") + TTF_GetError());
-  if (!open(faces::pGothic, 12, false, false, false))
+  // SDL_ttf counts its users: each library starts it once and stops it once.
+  if (TTF_Init() != 0) throw FontError(std::string("SDL_ttf cannot start: ") + TTF_GetError());
+  if (!open(faces::pGothic, 12, false, false, false)) {
+    TTF_Quit();
     throw FontError("no font for \"ＭＳ Ｐゴシック\": install fonts-ipafont-gothic");
+  }
 }
 
 FontLibrary::~FontLibrary() {
@@ -148,12 +151,15 @@ TTF_Font* FontLibrary::open(const std::string& face, int height, bool bold, bool
 std::vector<FontLibrary::Run> FontLibrary::runs(const Font& f, std::string_view utf8) {
   std::vector<Run> out;
   TTF_Font* primary = open(f.face, f.height, f.bold, f.italic, false);
-  TTF_Font* fallback = open(f.face, f.height, f.bold, f.italic, true);
-  if (!primary) primary = fallback;
+  TTF_Font* fallback = nullptr;  // opened only when a glyph is missing
+  if (!primary) primary = fallback = open(f.face, f.height, f.bold, f.italic, true);
   if (!primary) return out;
   for (char32_t cp : faceText(f.face, utf8)) {
     TTF_Font* use = primary;
-    if (fallback && fallback != primary && !TTF_GlyphIsProvided32(primary, cp)) use = fallback;
+    if (!TTF_GlyphIsProvided32(primary, cp)) {
+      if (!fallback) fallback = open(f.face, f.height, f.bold, f.italic, true);
+      if (fallback) use = fallback;
+    }
     if (out.empty() || out.back().font != use) out.push_back(Run{use, {}});
     appendUtf8(out.back().text, cp);
   }

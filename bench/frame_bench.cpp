@@ -1,0 +1,143 @@
+// What one picture costs: the game's screen drawn by our software renderer, the window's
+// picture with its menu bar, and showing it in a window surface; plus the core's own costs
+// (building the main window object, one tick, one day).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "app/form1.h"
+#include "data/picture_files.h"
+#include "platform/event_loop.h"
+#include "platform/file_source.h"
+#include "platform/fonts.h"
+#include "platform/game_window.h"
+#include "platform/renderer.h"
+
+using namespace tenrali;
+
+namespace {
+
+FontLibrary& fonts() {
+  static FontLibrary f;
+  return f;
+}
+
+// A game from the built game folder, its pictures decoded once and kept, as in the window.
+struct Game {
+  DirectoryFileSource files{TENRALI_BENCH_GAME_DIR};
+  FilePictureStore pictures{files};
+  TForm1 form{{fonts(), pictures, files}, 0};
+
+  void homeScreen() {
+    form.menuCommand(E::K2);
+    form.tickInterval();
+    form.clickElement(E::ivent);
+  }
+  // A frame of a story scene: a full-window picture, the speaker's portrait, three white lines.
+  void sceneFrame() {
+    form.menuCommand(E::K2);
+    form.screen().hide(E::ivent);
+    form.screen().show(E::ivent4);
+    form.setMessageColor(colors::white);
+    form.screen().show(E::kaow);
+    form.sayMessage("usaw2.bmp", "ララベ", "「きれいな　ゆびわ……", "　いつか　わたしも", "　つけてみたいな」");
+  }
+};
+
+void renderLoop(benchmark::State& state, Game& game) {
+  ScreenRenderer renderer(fonts(), game.pictures);
+  Image out;
+  renderer.render(game.form.screen(), out);  // pictures decoded, captions rendered: the caches are warm
+  for (auto _ : state) {
+    renderer.render(game.form.screen(), out);
+    benchmark::DoNotOptimize(out.pixels.data());
+  }
+}
+
+void BM_RenderTitle(benchmark::State& state) {
+  Game game;
+  renderLoop(state, game);
+}
+BENCHMARK(BM_RenderTitle)->Unit(benchmark::kMicrosecond);
+
+void BM_RenderHomeScreen(benchmark::State& state) {
+  Game game;
+  game.homeScreen();
+  renderLoop(state, game);
+}
+BENCHMARK(BM_RenderHomeScreen)->Unit(benchmark::kMicrosecond);
+
+void BM_RenderSceneFrame(benchmark::State& state) {
+  Game game;
+  game.sceneFrame();
+  renderLoop(state, game);
+}
+BENCHMARK(BM_RenderSceneFrame)->Unit(benchmark::kMicrosecond);
+
+// A changed message on the home screen: the game's picture drawn again and the menu bar over it,
+// as the window does after a click or a tick that changed something.
+void BM_WindowPictureAfterChange(benchmark::State& state) {
+  Game game;
+  game.homeScreen();
+  MenuBar menu(game.form.screen(), E::K1, {E::K2, E::N2, E::K4});
+  menu.layout(fonts());
+  WindowPicture picture(game.form, fonts(), game.pictures, menu);
+  picture.draw();
+  bool flip = false;
+  for (auto _ : state) {
+    game.form.sayMessage("", "トルン", flip ? "「今日も一日" : "「あしたも", "がんばるぞ！」", "");
+    flip = !flip;
+    benchmark::DoNotOptimize(picture.draw().pixels.data());
+  }
+}
+BENCHMARK(BM_WindowPictureAfterChange)->Unit(benchmark::kMicrosecond);
+
+// Showing the window's picture in a window surface (SDL's dummy driver: memory only, so this is
+// our copy and scaling, not the display's), at scale 1 and 2.
+void BM_PresentToSurface(benchmark::State& state) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  configureSdl();
+  startVideo();
+  {
+    Game game;
+    MenuBar menu(game.form.screen(), E::K1, {E::K2, E::N2, E::K4});
+    menu.layout(fonts());
+    WindowPicture picture(game.form, fonts(), game.pictures, menu);
+    GameWindow window("bench", 0, 0, kWindowWidth, kWindowHeight, static_cast<int>(state.range(0)));
+    const Image& frame = picture.draw();
+    for (auto _ : state) window.present(frame);
+  }
+  SDL_Quit();
+}
+BENCHMARK(BM_PresentToSurface)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The main window object: the catalogue with every label measured, the data files read.
+void BM_BuildMainWindowObject(benchmark::State& state) {
+  DirectoryFileSource files{TENRALI_BENCH_GAME_DIR};
+  FilePictureStore pictures{files};
+  for (auto _ : state) {
+    TForm1 form({fonts(), pictures, files}, 0);
+    benchmark::DoNotOptimize(&form);
+  }
+}
+BENCHMARK(BM_BuildMainWindowObject)->Unit(benchmark::kMicrosecond);
+
+// The fonts from nothing: fontconfig with our aliases and the first face opened.
+void BM_OpenFontLibrary(benchmark::State& state) {
+  for (auto _ : state) {
+    FontLibrary f;
+    benchmark::DoNotOptimize(&f);
+  }
+}
+BENCHMARK(BM_OpenFontLibrary)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// One simulated day of the core: "一日終了" on the home screen (growth, the day, the weather).
+void BM_CoreDay(benchmark::State& state) {
+  Game game;
+  game.homeScreen();
+  for (auto _ : state) game.form.clickElement(E::menuk9);
+}
+BENCHMARK(BM_CoreDay)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,139 @@
+#include "platform/event_loop.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tenrali {
+
+bool WindowPicture::stale() const {
+  return form_.screen().revision() != clientRevision_ || menu_.revision() != menuRevision_;
+}
+
+const Image& WindowPicture::draw() {
+  const ScreenModel& sm = form_.screen();
+  // The game's picture is drawn again only when the game changed something; the menu's own
+  // changes (opening, the highlight) only paint over it.
+  if (sm.revision() != clientRevision_) {
+    renderer_.render(sm, client_);
+    clientRevision_ = sm.revision();
+  }
+  if (window_.width != kWindowWidth || window_.height != kWindowHeight) {
+    window_.width = kWindowWidth;
+    window_.height = kWindowHeight;
+    window_.pixels.assign(static_cast<std::size_t>(kWindowWidth) * kWindowHeight, kFaceColor);
+  }
+  std::memcpy(&window_.pixels[static_cast<std::size_t>(kMenuBarHeight) * kWindowWidth], client_.pixels.data(),
+              client_.pixels.size() * sizeof(std::uint32_t));
+  menu_.draw(window_, fonts_);
+  menuRevision_ = menu_.revision();
+  return window_;
+}
+
+EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window)
+    : form_(form),
+      window_(window),
+      menu_(form.screen(), E::K1, {E::K2, E::N2, E::K4}),
+      picture_(form, fonts, pictures, menu_) {
+  menu_.layout(fonts);
+}
+
+void EventLoop::present() {
+  window_.present(picture_.draw());
+  exposed_ = false;
+}
+
+void EventLoop::showFirstFrame() { present(); }
+
+void EventLoop::mouseDown(int x, int y) {
+  if (menu_.press(x, y)) {
+    press_ = PressOwner::Menu;
+    return;
+  }
+  press_ = PressOwner::Client;
+  pressed_ = form_.screen().hitTest(x, y - kMenuBarHeight);
+}
+
+// A click is a press and a release over the same element of the client area.
+void EventLoop::mouseUp(int x, int y) {
+  const PressOwner owner = press_;
+  press_ = PressOwner::None;
+  if (owner == PressOwner::Menu || menu_.isOpen()) {
+    E chosen = menu_.release(x, y);
+    if (chosen != E::count) form_.menuCommand(chosen);
+    return;
+  }
+  if (owner != PressOwner::Client) return;
+  const int cx = x, cy = y - kMenuBarHeight;
+  if (pressed_ != E::count && form_.screen().hitTest(cx, cy) == pressed_) form_.clickAt(cx, cy);
+  pressed_ = E::count;
+}
+
+void EventLoop::handle(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT:
+      quit_ = true;
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      if (e.button.button == SDL_BUTTON_LEFT) mouseDown(window_.unscale(e.button.x), window_.unscale(e.button.y));
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (e.button.button == SDL_BUTTON_LEFT) mouseUp(window_.unscale(e.button.x), window_.unscale(e.button.y));
+      break;
+    case SDL_MOUSEMOTION:
+      menu_.move(window_.unscale(e.motion.x), window_.unscale(e.motion.y));
+      break;
+    case SDL_WINDOWEVENT:
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_RESTORED: exposed_ = true; break;
+        case SDL_WINDOWEVENT_FOCUS_LOST: menu_.close(); break;
+        case SDL_WINDOWEVENT_LEAVE: menu_.move(-1, -1); break;
+        case SDL_WINDOWEVENT_CLOSE: quit_ = true; break;
+        default: break;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+int EventLoop::run() {
+  bool ticking = false;
+  Uint64 nextTick = 0;
+  for (;;) {
+    if (quit_ || form_.closed()) return 0;
+    // A window shown again may have lost what it showed: it gets the whole picture.
+    if (picture_.stale() || exposed_) present();
+
+    // The scene timers share one 100 ms beat; it starts one interval after a timer is enabled.
+    const bool running = form_.anyTimerEnabled();
+    if (running && !ticking) nextTick = SDL_GetTicks64() + kTickMs;
+    ticking = running;
+
+    SDL_Event event;
+    bool got;
+    if (ticking) {
+      const Uint64 now = SDL_GetTicks64();
+      got = SDL_WaitEventTimeout(&event, nextTick > now ? static_cast<int>(nextTick - now) : 0) != 0;
+    } else {
+      got = SDL_WaitEvent(&event) != 0;  // nothing runs: sleep until the player does something
+    }
+    if (got) {
+      handle(event);
+      while (!quit_ && !form_.closed() && SDL_PollEvent(&event)) handle(event);
+    }
+    if (quit_ || form_.closed()) return 0;
+    if (ticking && form_.anyTimerEnabled()) {
+      const Uint64 now = SDL_GetTicks64();
+      if (now >= nextTick) {
+        form_.tickInterval();
+        // Missed intervals are not made up: a late tick counts as one.
+        nextTick += kTickMs;
+        if (nextTick <= now) nextTick = now + kTickMs;
+      }
+    }
+  }
+}
+
+}  // namespace tenrali

@@ -1,0 +1,73 @@
+#pragma once
+// The game's life in its window: mouse clicks to the menu bar or to the game's click rule, the
+// 100 ms tick while a scene timer runs, a picture drawn only when something changed, and sleep
+// in between.
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "app/form1.h"
+#include "platform/game_window.h"
+#include "platform/menu_bar.h"
+#include "platform/renderer.h"
+
+namespace tenrali {
+
+// The window's picture: the menu bar on top, the client area below it.
+inline constexpr int kWindowWidth = kClientWidth;
+inline constexpr int kWindowHeight = kMenuBarHeight + kClientHeight;
+
+// Draws the window's picture from the game's screen model and the menu bar, each redrawn only
+// when it changed.
+class WindowPicture {
+ public:
+  WindowPicture(TForm1& form, FontLibrary& fonts, PictureStore& pictures, MenuBar& menu)
+      : form_(form), fonts_(fonts), renderer_(fonts, pictures), menu_(menu) {}
+  // True when the picture changed since it was last drawn.
+  bool stale() const;
+  // Brings the picture up to date.
+  const Image& draw();
+  const Image& picture() const { return window_; }
+  ScreenRenderer& renderer() { return renderer_; }
+
+ private:
+  TForm1& form_;
+  FontLibrary& fonts_;
+  ScreenRenderer renderer_;
+  MenuBar& menu_;
+  Image client_, window_;
+  std::uint64_t clientRevision_ = 0;
+  unsigned menuRevision_ = ~0u;
+};
+
+class EventLoop {
+ public:
+  EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window);
+  // Draws and shows the first picture.
+  void showFirstFrame();
+  // Runs until the game ends (the window is closed or "終了"); returns the exit status.
+  int run();
+  // Handles one event; for tests.
+  void handle(const SDL_Event& event);
+  // Where a picture that cannot be drawn is reported.
+  void setWarningSink(std::function<void(const std::string&)> sink) { picture_.renderer().setWarningSink(sink); }
+
+  static constexpr Uint64 kTickMs = 100;
+
+ private:
+  void mouseDown(int x, int y);
+  void mouseUp(int x, int y);
+  void present();
+
+  TForm1& form_;
+  GameWindow& window_;
+  MenuBar menu_;
+  WindowPicture picture_;
+  bool quit_ = false;
+  bool exposed_ = false;
+  // The left button's press: who took it, and the element of the client it fell on.
+  enum class PressOwner { None, Menu, Client } press_ = PressOwner::None;
+  E pressed_ = E::count;
+};
+
+}  // namespace tenrali

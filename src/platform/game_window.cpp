@@ -1,0 +1,162 @@
+#include "platform/game_window.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+#ifdef TENRALI_HAVE_X11
+#include <SDL_syswm.h>
+#include <X11/Xutil.h>
+#endif
+
+namespace tenrali {
+
+namespace {
+
+constexpr int kMaxScale = 8;
+const char kAppTitle[] = "Ｔｅｎｒａｌｉ！！";
+
+bool invisibleDriver(const char* name) {
+  return name && (std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0);
+}
+
+// SDL writes X11's legacy window name as raw UTF-8 bytes marked as Latin-1, so whatever reads
+// that name (window lists, xdotool search --name) sees garbage in place of the full-width
+// caption. Write it again in an encoding that says what it is.
+void writeLegacyTitle(SDL_Window* window, const char* caption) {
+#ifdef TENRALI_HAVE_X11
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+  char* list[] = {const_cast<char*>(caption)};
+  XTextProperty text;
+  if (Xutf8TextListToTextProperty(info.info.x11.display, list, 1, XStdICCTextStyle, &text) != Success &&
+      Xutf8TextListToTextProperty(info.info.x11.display, list, 1, XUTF8StringStyle, &text) != Success)
+    return;
+  XSetWMName(info.info.x11.display, info.info.x11.window, &text);
+  XSetWMIconName(info.info.x11.display, info.info.x11.window, &text);
+  XFree(text.value);
+  XFlush(info.info.x11.display);
+#else
+  (void)window;
+  (void)caption;
+#endif
+}
+
+}  // namespace
+
+void configureSdl() {
+  SDL_SetHint(SDL_HINT_APP_NAME, kAppTitle);
+  // Software drawing: without these two, X11 pulls in OpenGL for the window surface.
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // A slow, mouse-driven game: the screen saver may come on while the player thinks.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+}
+
+void startVideo() {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  auto set = [](const char* name) { return std::getenv(name) && *std::getenv(name); };
+  if (!(asked && *asked) && !set("DISPLAY") && !set("WAYLAND_DISPLAY"))
+    throw std::runtime_error("no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+  // Video and timers only: the joystick and sensor subsystems would wake the process ten times
+  // a second to poll devices the game never uses.
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
+    throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+  // Without a display SDL falls back to a driver that draws nowhere; only a driver asked for by
+  // name (SDL_VIDEODRIVER, for headless runs) may be one of those.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (invisibleDriver(driver) && !(asked && std::strstr(asked, driver))) {
+    SDL_Quit();
+    throw std::runtime_error("no display to show the window on (the display named by DISPLAY cannot be reached)");
+  }
+}
+
+int chooseScale(const char* requested, int usableWidth, int usableHeight, float dpi, int windowWidth,
+                int windowHeight) {
+  if (requested && *requested) {
+    char* end = nullptr;
+    long n = std::strtol(requested, &end, 10);
+    if (*end == '\0' && n >= 1 && n <= kMaxScale) return static_cast<int>(n);
+  }
+  // A display of more than about two and a half times the pixels of a common monitor, or of
+  // about twice its density, gets a larger picture.
+  int bySize = std::min(usableWidth / 1600, usableHeight / 1000);
+  int byDensity = dpi > 0 ? static_cast<int>((dpi + 24) / 96) : 1;
+  int scale = std::clamp(std::max(bySize, byDensity), 1, kMaxScale);
+  while (scale > 1 && (windowWidth * scale > usableWidth || windowHeight * scale > usableHeight)) --scale;
+  return scale;
+}
+
+GameWindow::GameWindow(const char* caption, int x, int y, int width, int height, int scale)
+    : width_(width), height_(height), scale_(std::max(scale, 1)) {
+  window_ = SDL_CreateWindow(caption, x * scale_, y * scale_, width * scale_, height * scale_, SDL_WINDOW_SHOWN);
+  if (!window_) throw std::runtime_error(std::string("cannot create the window: ") + SDL_GetError());
+  writeLegacyTitle(window_, caption);
+}
+
+GameWindow::~GameWindow() {
+  if (window_) SDL_DestroyWindow(window_);
+}
+
+SDL_Surface* GameWindow::surface() {
+  SDL_Surface* s = SDL_GetWindowSurface(window_);
+  if (!s) throw std::runtime_error(std::string("cannot draw into the window: ") + SDL_GetError());
+  return s;
+}
+
+void GameWindow::present(const Image& picture) {
+  SDL_Surface* target = surface();
+  const int w = std::min(picture.width * scale_, target->w);
+  const int h = std::min(picture.height * scale_, target->h);
+  const Uint32 format = target->format->format;
+  // Our pixels are 0x00RRGGBB, the layout of the usual X11 window surface: write them in
+  // directly, each repeated scale times along the row and each row scale times.
+  if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
+    if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+    auto* base = static_cast<std::uint8_t*>(target->pixels);
+    const std::uint32_t opaque = format == SDL_PIXELFORMAT_ARGB8888 ? 0xFF000000u : 0;
+    for (int y = 0; y < h; y += scale_) {
+      auto* row = reinterpret_cast<std::uint32_t*>(base + static_cast<std::size_t>(y) * target->pitch);
+      const std::uint32_t* src = &picture.pixels[static_cast<std::size_t>(y / scale_) * picture.width];
+      if (scale_ == 1 && !opaque) {
+        std::memcpy(row, src, static_cast<std::size_t>(w) * 4);
+      } else {
+        std::uint32_t* out = row;
+        for (int x = 0; x < w / scale_; ++x) out = std::fill_n(out, scale_, src[x] | opaque);
+      }
+      for (int k = 1; k < scale_ && y + k < h; ++k)
+        std::memcpy(base + static_cast<std::size_t>(y + k) * target->pitch, row, static_cast<std::size_t>(w) * 4);
+    }
+    if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+  } else {
+    // Any other layout: scale into a picture of our own and let SDL convert it.
+    scaled_.width = w;
+    scaled_.height = h;
+    scaled_.pixels.resize(static_cast<std::size_t>(w) * h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        scaled_.pixels[static_cast<std::size_t>(y) * w + x] =
+            picture.pixels[static_cast<std::size_t>(y / scale_) * picture.width + x / scale_];
+    SDL_Surface* from = SDL_CreateRGBSurfaceWithFormatFrom(scaled_.pixels.data(), w, h, 32, w * 4,
+                                                           SDL_PIXELFORMAT_RGB888);
+    if (!from) throw std::runtime_error(std::string("cannot draw into the window: ") + SDL_GetError());
+    SDL_BlitSurface(from, nullptr, target, nullptr);
+    SDL_FreeSurface(from);
+  }
+  if (SDL_UpdateWindowSurface(window_) != 0)
+    throw std::runtime_error(std::string("cannot show the window: ") + SDL_GetError());
+}
+
+void GameWindow::setIcon(const Image& icon) {
+  std::vector<std::uint32_t> argb(icon.pixels.size());
+  std::transform(icon.pixels.begin(), icon.pixels.end(), argb.begin(), [](std::uint32_t p) { return p | 0xFF000000u; });
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(argb.data(), icon.width, icon.height, 32, icon.width * 4,
+                                                      SDL_PIXELFORMAT_ARGB8888);
+  if (!s) return;  // the window works without its icon
+  SDL_SetWindowIcon(window_, s);
+  SDL_FreeSurface(s);
+}
+
+}  // namespace tenrali

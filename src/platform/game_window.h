@@ -1,0 +1,50 @@
+#pragma once
+// The one window of the game: software drawing only (the picture is written into the window's
+// own surface, no OpenGL), a fixed size, scaled by a whole factor on large displays.
+#include <SDL.h>
+
+#include <string>
+
+#include "data/bmp.h"
+
+namespace tenrali {
+
+// Sets what SDL must know before it starts: the application's name, software drawing, the
+// screen saver left alone. Call before SDL_Init.
+void configureSdl();
+// Starts SDL's video; throws std::runtime_error with a one-line reason when there is no
+// display to show the window on (SDL would otherwise pick an invisible driver by itself).
+void startVideo();
+
+// The whole factor the 600 x 400 picture is scaled by: TENRALI_SCALE when it names one (1..8),
+// otherwise what the display's size and density call for, never so large the window no longer
+// fits the usable area.
+int chooseScale(const char* requested, int usableWidth, int usableHeight, float dpi, int windowWidth,
+                int windowHeight);
+
+class GameWindow {
+ public:
+  // A window whose unscaled size is width x height, at the unscaled screen point (x, y).
+  GameWindow(const char* caption, int x, int y, int width, int height, int scale);
+  ~GameWindow();
+  GameWindow(const GameWindow&) = delete;
+  GameWindow& operator=(const GameWindow&) = delete;
+
+  SDL_Window* sdl() const { return window_; }
+  int scale() const { return scale_; }
+  // Window pixels to unscaled window coordinates.
+  int unscale(int v) const { return v >= 0 ? v / scale_ : -((-v + scale_ - 1) / scale_); }
+
+  // Shows a picture of the unscaled window size, each pixel as a scale x scale square.
+  void present(const Image& picture);
+  void setIcon(const Image& icon);
+
+ private:
+  SDL_Surface* surface();
+
+  SDL_Window* window_ = nullptr;
+  int width_, height_, scale_;
+  Image scaled_;  // only when the window's pixel format is not ours
+};
+
+}  // namespace tenrali

@@ -1,0 +1,14 @@
+#include "platform/message_box.h"
+
+#include <cstdio>
+
+namespace tenrali {
+
+void reportError(const std::string& text, SDL_Window* parent) {
+  std::fprintf(stderr, "tenrali: %s\n", text.c_str());
+  std::fflush(stderr);
+  if (SDL_WasInit(SDL_INIT_VIDEO))
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Ｔｅｎｒａｌｉ！！", text.c_str(), parent);
+}
+
+}  // namespace tenrali

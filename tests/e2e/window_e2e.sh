@@ -1,0 +1,202 @@
+#!/bin/sh
+# The real game in a real X server (Xvfb): the window, its menu, the opening and the home
+# screen, compared pixel for pixel with what tenrali-play draws for the same moments; the same
+# at twice the size; a broken data file; no display at all.
+#   window_e2e.sh TENRALI TENRALI_PLAY GAME_FOLDER
+# Exits 77 (skipped) when Xvfb or the X tools are missing.
+set -eu
+TENRALI=$1 PLAY=$2 GAME=$3
+# The X tools print and match window names in the locale's encoding; ours are full-width.
+export LC_ALL=C.UTF-8
+
+for tool in xvfb-run xdpyinfo xdotool xwininfo import convert compare; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "SKIP: $tool is not installed (Debian: xvfb xauth x11-utils xdotool imagemagick)"
+    exit 77
+  fi
+done
+
+if [ -z "${TENRALI_E2E_PART:-}" ]; then
+  # Without any display the game says so in one line and fails; it never runs invisibly.
+  status=0
+  said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$TENRALI" 2>&1 >/dev/null) || status=$?
+  if [ "$status" = 0 ] || [ "$(echo "$said" | wc -l)" != 1 ] || ! echo "$said" | grep -q '^tenrali: no display'; then
+    echo "FAIL: without a display: status $status, said:"; echo "$said"; exit 1
+  fi
+  echo "ok: no display -> status $status, $said"
+  # A common screen, then a large one on which the game doubles its picture by itself.
+  xvfb-run -a -s "-screen 0 1024x768x24" env TENRALI_E2E_PART=common sh "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 3840x2160x24" env TENRALI_E2E_PART=large sh "$0" "$@"
+fi
+
+WORK=$(mktemp -d)
+PID=""
+cleanup() {
+  if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill "$PID"; fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+cd "$WORK"
+fail() { echo "FAIL: $*"; exit 1; }
+
+i=0
+until xdpyinfo >/dev/null 2>&1; do
+  i=$((i + 1)); [ $i -lt 300 ] || fail "the X server did not come up"; sleep 0.1
+done
+
+# What tenrali-play draws for the same moments. The weather of day 1 comes from the clock in the
+# window, so the weather corner (picture, name and day) is masked out of the home screen.
+mask() { convert "$1" -fill black -draw "rectangle 455,0 599,162" "$2"; }
+cat >expected.play <<PLAY
+screenshot $WORK/title.png
+menu new
+tick
+screenshot $WORK/opening1.png
+tick 35
+screenshot $WORK/opening2.png
+tick 30
+screenshot $WORK/opening3.png
+clickat 300 200
+screenshot $WORK/home-full.png
+PLAY
+(cd "$GAME" && "$PLAY" --seed 0 "$WORK/expected.play" >/dev/null) || fail "tenrali-play could not draw the expected pictures"
+mask home-full.png home.png
+
+same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
+
+# shot WID SCALE OUT: the window's client area, brought back to 600 x 400.
+shot() {
+  import -window "$1" raw.png 2>/dev/null || return 1
+  convert raw.png -sample "$((100 / $2))%" window.png
+  convert window.png -crop 600x400+0+20 +repage "$3"
+}
+# wait_for WID SCALE EXPECTED [masked]: until the client area shows EXPECTED (30 s at most).
+# EXPECTED "opening" is any of the opening's first three steps (a slow machine may be late).
+wait_for() {
+  n=0
+  while :; do
+    if shot "$1" "$2" now.png; then
+      [ "${4:-}" = masked ] && mask now.png now.png
+      if [ "$3" = opening ]; then
+        for k in 1 2 3; do same now.png opening$k.png && return 0; done
+      else
+        same now.png "$3" && return 0
+      fi
+    fi
+    n=$((n + 1)); [ $n -lt 100 ] || { cp now.png "/tmp/tenrali-e2e-last.png"; fail "waited for $3, the window shows /tmp/tenrali-e2e-last.png"; }
+    sleep 0.3
+  done
+}
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+find_game_window() {
+  n=0
+  until W=$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null | head -1) && [ -n "$W" ]; do
+    n=$((n + 1)); [ $n -lt 300 ] || fail "no window captioned Ｔｅｎｒａｌｉ"
+    kill -0 "$PID" 2>/dev/null || fail "the game ended before its window showed"
+    sleep 0.1
+  done
+  echo "$W"
+}
+wait_exit() {  # sets status
+  n=0
+  while kill -0 "$PID" 2>/dev/null; do
+    n=$((n + 1)); [ $n -lt 300 ] || fail "the game did not end"; sleep 0.1
+  done
+  status=0; wait "$PID" || status=$?; PID=""
+}
+
+# --- Twice the size, on a large screen -----------------------------------------------------------
+if [ "$TENRALI_E2E_PART" = large ]; then
+"$TENRALI" 2>game2.err &
+PID=$!
+W=$(find_game_window)
+size=$(xwininfo -id "$W" | awk '/Width/{w=$NF} /Height/{h=$NF} END{print w "x" h}')
+[ "$size" = "1200x840" ] || fail "a 3840 x 2160 screen gave a window of $size, not twice 600 x 420"
+wait_for "$W" 2 title.png
+convert raw.png -sample 50% -sample 200% again.png
+same raw.png again.png || fail "the doubled picture is not made of sharp 2 x 2 squares"
+click "$W" 40 20
+sleep 0.5
+click "$W" 80 66
+wait_for "$W" 2 opening
+click "$W" 600 440
+wait_for "$W" 2 home.png masked
+click "$W" 40 20
+sleep 0.5
+click "$W" 80 130
+wait_exit
+[ "$status" = 0 ] || fail "at twice the size \"終了\" ended the game with status $status"
+echo "ok: at twice the size the picture is sharp and clicks land where they do at its own size"
+exit 0
+fi
+
+# --- The game at its own size, and a broken data file --------------------------------------------------------------
+"$TENRALI" 2>game.err &
+PID=$!
+W=$(find_game_window)
+geometry=$(xwininfo -id "$W" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width/{w=$NF} /Height/{h=$NF} END{print x "," y " " w "x" h}')
+[ "$geometry" = "98,80 600x420" ] || fail "window at $geometry, expected 98,80 600x420 (menu bar 20 + client 400)"
+wait_for "$W" 1 title.png
+cp window.png title-window.png
+echo "ok: the title, as tenrali-play draws it, under a menu bar"
+
+click "$W" 20 10                                   # "ゲーム"
+n=0
+until shot "$W" 1 x.png && ! same window.png title-window.png; do
+  n=$((n + 1)); [ $n -lt 100 ] || fail "\"ゲーム\" opened no drop-down"; sleep 0.3
+done
+convert window.png -crop 124x64+0+18 +repage menu-open.png
+click "$W" 40 33                                   # "新規開始"
+wait_for "$W" 1 opening
+echo "ok: \"新規開始\" started the opening: its first step is on screen"
+
+click "$W" 20 10                                   # "新規開始" is greyed now
+n=0
+until shot "$W" 1 x.png && convert window.png -crop 124x64+0+18 +repage menu-again.png && ! same menu-open.png menu-again.png; do
+  n=$((n + 1)); [ $n -lt 100 ] || fail "the drop-down looks as before \"新規開始\""; sleep 0.3
+done
+click "$W" 300 300                                 # a press elsewhere only closes the menu
+n=0
+until shot "$W" 1 x.png && convert window.png -crop 600x20+0+0 +repage bar.png &&
+      convert title-window.png -crop 600x20+0+0 +repage closed-bar.png && same bar.png closed-bar.png; do
+  n=$((n + 1)); [ $n -lt 100 ] || fail "a click elsewhere did not close the menu"; sleep 0.3
+done
+sleep 1
+shot "$W" 1 x.png && mask x.png x.png
+! same x.png home.png || fail "the click that closed the menu reached the game and ended the opening"
+echo "ok: the menu shows the entry greyed; a click elsewhere closed it and went no further"
+
+click "$W" 300 220                                 # the first click ends the opening
+wait_for "$W" 1 home.png masked
+echo "ok: a click ended the opening; the home screen of day 1 is as tenrali-play draws it"
+
+click "$W" 20 10
+sleep 0.5
+click "$W" 40 65                                   # "終了"
+wait_exit
+[ "$status" = 0 ] || fail "\"終了\" ended the game with status $status"
+[ ! -s game.err ] || { echo "the game said:"; cat game.err; fail "the game wrote to standard error"; }
+echo "ok: \"終了\" ended the game with status 0"
+
+# --- A broken data file ----------------------------------------------------------------------
+mkdir broken
+cp "$GAME"/*.dat broken/
+head -c 30 "$GAME/tenki.dat" >broken/tenki.dat
+(cd broken && exec "$TENRALI") 2>broken.err &
+PID=$!
+n=0
+BOX=""
+while [ -z "$BOX" ]; do
+  # SDL names its message box in a way xdotool cannot read; xwininfo can.
+  BOX=$(xwininfo -root -tree | awk '/"Ｔｅｎｒａｌｉ！！"/ {print $1; exit}')
+  n=$((n + 1)); [ $n -lt 300 ] || fail "no message box for a broken tenki.dat"
+  kill -0 "$PID" 2>/dev/null || break
+  [ -n "$BOX" ] || sleep 0.1
+done
+[ -n "$BOX" ] || fail "the game ended without a message box"
+[ -z "$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null)" ] || fail "the game window showed despite the broken data"
+xdotool key --window "$BOX" Return 2>/dev/null
+wait_exit
+[ "$status" = 1 ] || fail "a broken tenki.dat ended the game with status $status"
+[ "$(grep -c '^tenrali: ' broken.err)" = 1 ] && grep -q 'tenki.dat' broken.err || { cat broken.err; fail "expected one line naming tenki.dat"; }
+echo "ok: a broken tenki.dat: a message box, no window, status 1, $(grep '^tenrali: ' broken.err)"

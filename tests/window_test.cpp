@@ -1,0 +1,247 @@
+// The window's side of the game: the drawn menu bar, the click rule on press and release, the
+// menu and clicks through SDL events (SDL's dummy video driver, no display needed), the scale
+// factor, and the window's picture.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/event_loop.h"
+#include "platform/game_window.h"
+#include "platform/menu_bar.h"
+#include "support/test_game.h"
+
+namespace tenrali::test {
+namespace {
+
+MenuBar gameMenu(TestGame& g) {
+  MenuBar menu(g.sm(), E::K1, {E::K2, E::N2, E::K4});
+  menu.layout(sharedFonts());
+  return menu;
+}
+
+int centreX(Rect r) { return r.x + r.w / 2; }
+int centreY(Rect r) { return r.y + r.h / 2; }
+
+TEST(MenuBar, OpensChoosesAndCloses) {
+  TestGame g;
+  MenuBar menu = gameMenu(g);
+  const Rect title = menu.titleRect();
+  EXPECT_FALSE(menu.press(300, 200)) << "a press in the client area is the game's";
+  EXPECT_TRUE(menu.press(500, 5)) << "the bar beside the title is not the client area";
+  EXPECT_FALSE(menu.isOpen());
+
+  EXPECT_TRUE(menu.press(centreX(title), centreY(title)));
+  EXPECT_TRUE(menu.isOpen());
+  EXPECT_EQ(menu.release(centreX(title), centreY(title)), E::count);
+  EXPECT_TRUE(menu.isOpen()) << "releasing on the title keeps the drop-down open";
+
+  const Rect separator = menu.entryRect(1);
+  ASSERT_TRUE(menu.isSeparator(1));
+  EXPECT_TRUE(menu.press(centreX(separator), centreY(separator)));
+  EXPECT_EQ(menu.release(centreX(separator), centreY(separator)), E::count);
+  EXPECT_TRUE(menu.isOpen());
+
+  const Rect quit = menu.entryRect(2);
+  EXPECT_TRUE(menu.press(centreX(quit), centreY(quit)));
+  EXPECT_EQ(menu.release(centreX(quit), centreY(quit)), E::K4);
+  EXPECT_FALSE(menu.isOpen());
+
+  // Press on the title, drag to an entry and let go there: chosen, as on a desktop.
+  menu.press(centreX(title), centreY(title));
+  const Rect start = menu.entryRect(0);
+  EXPECT_EQ(menu.release(centreX(start), centreY(start)), E::K2);
+}
+
+TEST(MenuBar, GreyedEntryTakesNoClickAndAPressElsewhereOnlyCloses) {
+  TestGame g;
+  MenuBar menu = gameMenu(g);
+  g.menuNew();  // "新規開始" greys itself
+  const Rect title = menu.titleRect();
+  const Rect start = menu.entryRect(0);
+  menu.press(centreX(title), centreY(title));
+  EXPECT_FALSE(menu.move(centreX(start), centreY(start))) << "a greyed entry does not light up";
+  EXPECT_TRUE(menu.press(centreX(start), centreY(start)));
+  EXPECT_EQ(menu.release(centreX(start), centreY(start)), E::count);
+  EXPECT_TRUE(menu.isOpen());
+
+  const Rect quit = menu.entryRect(2);
+  EXPECT_TRUE(menu.move(centreX(quit), centreY(quit)));
+  EXPECT_FALSE(menu.move(centreX(quit) + 1, centreY(quit))) << "the same entry: nothing to draw again";
+
+  EXPECT_TRUE(menu.press(400, 300)) << "the press that closes the menu is not the game's";
+  EXPECT_FALSE(menu.isOpen());
+  EXPECT_EQ(menu.release(400, 300), E::count);
+}
+
+TEST(WindowScale, FromTheDisplayOrAsked) {
+  EXPECT_EQ(chooseScale(nullptr, 1920, 1050, 96, 600, 420), 1);
+  EXPECT_EQ(chooseScale(nullptr, 2560, 1400, 109, 600, 420), 1);
+  EXPECT_EQ(chooseScale(nullptr, 3840, 2100, 0, 600, 420), 2) << "a 4K display";
+  EXPECT_EQ(chooseScale(nullptr, 2560, 1560, 227, 600, 420), 2) << "a dense laptop panel";
+  EXPECT_EQ(chooseScale(nullptr, 1280, 770, 220, 600, 420), 1) << "twice would not fit";
+  EXPECT_EQ(chooseScale("2", 1024, 768, 96, 600, 420), 2) << "asked for";
+  EXPECT_EQ(chooseScale("3", 1024, 768, 96, 600, 420), 3);
+  for (const char* bad : {"0", "9", "2x", "", "-1"})
+    EXPECT_EQ(chooseScale(bad, 1024, 768, 96, 600, 420), 1) << "TENRALI_SCALE=" << bad;
+}
+
+// A real window on SDL's dummy driver, driven by the events a display would send.
+class WindowEvents : public ::testing::TestWithParam<int> {
+ protected:
+  void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    configureSdl();
+    startVideo();
+    window = std::make_unique<GameWindow>("test", 0, 0, kWindowWidth, kWindowHeight, GetParam());
+    loop = std::make_unique<EventLoop>(g.form(), sharedFonts(), g.sm().pictures(), *window);
+    loop->showFirstFrame();
+  }
+  void TearDown() override {
+    loop.reset();
+    window.reset();
+    SDL_Quit();
+    unsetenv("SDL_VIDEODRIVER");
+  }
+  // A press or release at a point of the unscaled window (the menu bar on top).
+  void button(Uint32 type, int x, int y) {
+    SDL_Event e{};
+    e.type = type;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.x = x * GetParam();
+    e.button.y = y * GetParam();
+    loop->handle(e);
+  }
+  void clickWindow(int x, int y) {
+    button(SDL_MOUSEBUTTONDOWN, x, y);
+    button(SDL_MOUSEBUTTONUP, x, y);
+  }
+  void clickClient(E e) {
+    Rect r = g.sm().rect(e);
+    clickWindow(centreX(r), centreY(r) + kMenuBarHeight);
+  }
+  void chooseMenu(std::size_t entry) {
+    MenuBar menu = gameMenu(g);  // the same layout as the window's
+    clickWindow(centreX(menu.titleRect()), centreY(menu.titleRect()));
+    clickWindow(centreX(menu.entryRect(entry)), centreY(menu.entryRect(entry)));
+  }
+
+  TestGame g;
+  std::unique_ptr<GameWindow> window;
+  std::unique_ptr<EventLoop> loop;
+};
+
+TEST_P(WindowEvents, MenuStartsTheGameAndClicksFollowThePressAndRelease) {
+  clickClient(E::ivent);
+  EXPECT_EQ(g.s().contestStage, 5) << "the title takes no click before \"新規開始\"";
+  chooseMenu(0);
+  EXPECT_FALSE(g.sm().get(E::K2).enabled);
+  EXPECT_TRUE(g.sm().get(E::Timer1).enabled);
+  clickClient(E::ivent);
+  ASSERT_TRUE(g.shown(E::menuk9)) << "the first click ends the opening";
+
+  // Pressed on one button and released on another: no click.
+  Rect from = g.sm().rect(E::menuk4), to = g.sm().rect(E::menuk9);
+  button(SDL_MOUSEBUTTONDOWN, centreX(from), centreY(from) + kMenuBarHeight);
+  button(SDL_MOUSEBUTTONUP, centreX(to), centreY(to) + kMenuBarHeight);
+  EXPECT_EQ(g.s().dayNumber, 1);
+  EXPECT_TRUE(g.shown(E::menuk4));
+  clickClient(E::menuk9);
+  EXPECT_EQ(g.s().dayNumber, 2);
+
+  // With the drop-down open, a click on the game only closes it.
+  MenuBar menu = gameMenu(g);
+  clickWindow(centreX(menu.titleRect()), centreY(menu.titleRect()));
+  clickClient(E::menuk9);
+  EXPECT_EQ(g.s().dayNumber, 2);
+  clickClient(E::menuk9);
+  EXPECT_EQ(g.s().dayNumber, 3);
+}
+
+TEST_P(WindowEvents, QuitFromTheMenuEndsTheLoopWithZero) {
+  chooseMenu(2);
+  EXPECT_TRUE(g.form().closed());
+  EXPECT_EQ(loop->run(), 0);
+}
+
+TEST_P(WindowEvents, ClosingTheWindowEndsTheLoop) {
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  SDL_PushEvent(&quit);
+  EXPECT_EQ(loop->run(), 0);
+}
+
+// The opening's timer ticks on the 100 ms beat: at least once in a third of a second, and never
+// more often than the time allows (late ticks are not made up in a burst).
+TEST_P(WindowEvents, SceneTimerTicksOnTheBeat) {
+  chooseMenu(0);
+  const int before = g.s().sceneTick;
+  SDL_TimerID stop = SDL_AddTimer(
+      350,
+      [](Uint32, void*) -> Uint32 {
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+        return 0;
+      },
+      nullptr);
+  ASSERT_NE(stop, 0);
+  const Uint64 start = SDL_GetTicks64();
+  EXPECT_EQ(loop->run(), 0);
+  const Uint64 elapsed = SDL_GetTicks64() - start;
+  const int ticks = g.s().sceneTick - before;
+  EXPECT_GE(ticks, 1);
+  EXPECT_LE(ticks, static_cast<int>(elapsed / 100) + 1) << elapsed << " ms";
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, WindowEvents, ::testing::Values(1, 2));
+
+TEST(WindowPicture, IsTheGamesPictureUnderTheMenuBarAndRedrawnOnlyOnChange) {
+  TestGame g;
+  MenuBar menu = gameMenu(g);
+  WindowPicture picture(g.form(), sharedFonts(), g.sm().pictures(), menu);
+  EXPECT_TRUE(picture.stale());
+  const Image& shown = picture.draw();
+  ASSERT_EQ(shown.width, 600);
+  ASSERT_EQ(shown.height, 420);
+  Image client;
+  ScreenRenderer(sharedFonts(), g.sm().pictures()).render(g.sm(), client);
+  for (int y = 0; y < 400; y += 7)
+    for (int x = 0; x < 600; x += 5) ASSERT_EQ(shown.at(x, y + kMenuBarHeight), client.at(x, y)) << x << "," << y;
+  EXPECT_FALSE(picture.stale());
+
+  const Image closed = shown;
+  menu.press(centreX(menu.titleRect()), centreY(menu.titleRect()));
+  EXPECT_TRUE(picture.stale());
+  picture.draw();
+  const Rect drop = menu.dropDownRect();
+  EXPECT_NE(shown.at(drop.x + drop.w / 2, drop.y + 1), closed.at(drop.x + drop.w / 2, drop.y + 1));
+  EXPECT_EQ(shown.at(400, 300), closed.at(400, 300)) << "the game's picture around the drop-down is untouched";
+
+  g.menuNew();  // greys "新規開始": a change of the game's model
+  EXPECT_TRUE(picture.stale());
+}
+
+TEST(WindowPicture, AMissingPictureIsToldOnceAndTheRestIsDrawn) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "tenrali-window-test-missing";
+  fs::remove_all(folder);
+  fs::copy(TENRALI_TEST_GAME_DIR, folder);
+  fs::remove(folder / "ivent.bmp");
+  {
+    TestGame g(0, folder.string());
+    ScreenRenderer renderer(sharedFonts(), g.sm().pictures());
+    std::vector<std::string> told;
+    renderer.setWarningSink([&told](const std::string& line) { told.push_back(line); });
+    Image out;
+    renderer.render(g.sm(), out);
+    renderer.render(g.sm(), out);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("\"ivent.bmp\""), std::string::npos) << told[0];
+    EXPECT_EQ(out.at(300, 200), kFaceColor) << "nothing drawn where the title would be";
+  }
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace tenrali::test
