@@ -195,6 +195,14 @@ std::vector<std::string> faultsAfterStep(TestGame& g, const Ledger& before) {
   return faults;
 }
 
+// Every field, what is on screen and what the message window says.
+std::string fingerprint(TestGame& g) {
+  std::string out;
+  for (const IntField& f : intFields())
+    for (int i = 0; i < f.length; ++i) out += std::to_string(*f.at(g.s(), i)) + ",";
+  return out + g.s().todayWeather.name + "|" + g.visibleNames() + "|" + g.message();
+}
+
 struct Failure {
   std::size_t step = 0;  // index of the action after which the fault showed
   std::vector<std::string> faults;
@@ -328,6 +336,14 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
       for (const auto& f : failure->faults) report << "  " << f << "\n";
       report << "the same fault in " << shortest.size() << " steps:\n" << asTest(gameSeed, shortStart, shortest);
       FAIL() << report.str();
+    }
+    // Every eighth game is played again from its seed: the same steps must give the same game.
+    if (run % 8 == 0) {
+      TestGame again(gameSeed);
+      applyStart(again, start);
+      for (const Action& a : actions)
+        if (!perform(again, a)) break;
+      ASSERT_EQ(fingerprint(again), fingerprint(g)) << "game " << seed << " played twice ended differently";
     }
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
