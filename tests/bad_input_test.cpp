@@ -4,14 +4,15 @@
 // wrong and where; it never crashes. A bad data file stops tenrali-play before its first command
 // with one line on standard error; a bad picture costs one line and the element keeps its picture.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "data/bmp.h"
 #include "data/data_files.h"
@@ -46,6 +47,15 @@ class GameFolder {
     std::ofstream(dir_ / name, std::ios::binary) << bytes;
   }
   void remove(const std::string& name) { fs::remove(dir_ / name); }
+  void pipe(const std::string& name) {
+    fs::remove(dir_ / name);
+    ASSERT_EQ(::mkfifo((dir_ / name).c_str(), 0600), 0);
+  }
+  void huge(const std::string& name, std::uintmax_t bytes) {
+    fs::remove(dir_ / name);
+    std::ofstream(dir_ / name, std::ios::binary) << "BM";
+    fs::resize_file(dir_ / name, bytes);  // sparse: costs no disk
+  }
 
   struct Run {
     int status = -1;
@@ -54,8 +64,8 @@ class GameFolder {
   // tenrali-play with this folder as its working directory.
   Run play(const std::string& script) const {
     std::ofstream(dir_ / "case.play") << script;
-    const std::string cmd = "cd '" + dir_.string() + "' && '" + TENRALI_TEST_PLAY_BINARY +
-                            "' --seed 0 case.play 2>case.err";
+    const std::string cmd =
+        "cd '" + dir_.string() + "' && '" + TENRALI_TEST_PLAY_BINARY + "' --seed 0 case.play 2>case.err";
     Run run;
     FILE* pipe = popen(cmd.c_str(), "r");
     for (int c; (c = std::fgetc(pipe)) != EOF;) run.out.push_back(static_cast<char>(c));
@@ -98,10 +108,18 @@ std::string withoutLastRecord(const std::string& bytes, std::size_t perRecord) {
   return bytes.substr(0, t.at(t.size() - perRecord).first);
 }
 
+// How a case spoils its file: new contents, no file, or a pipe in its place.
+using Spoil = std::function<void(GameFolder&, const std::string& file)>;
+Spoil content(std::function<std::string()> bytes) {
+  return [bytes](GameFolder& folder, const std::string& file) { folder.write(file, bytes()); };
+}
+const Spoil missing = [](GameFolder& folder, const std::string& file) { folder.remove(file); };
+const Spoil aPipe = [](GameFolder& folder, const std::string& file) { folder.pipe(file); };
+
 struct DataCase {
   const char* name;
   const char* file;
-  std::function<std::optional<std::string>()> bytes;  // nothing: the file is missing
+  Spoil spoil;
   const char* message;
 };
 
@@ -109,52 +127,59 @@ std::ostream& operator<<(std::ostream& out, const DataCase& c) { return out << c
 
 const std::vector<DataCase>& dataCases() {
   static const std::vector<DataCase> cases = {
-      {"WeatherMissing", "tenki.dat", [] { return std::nullopt; },
-       "tenki.dat: cannot be read (No such file or directory)"},
-      {"WeatherEmpty", "tenki.dat", [] { return std::string(); },
+      {"WeatherMissing", "tenki.dat", missing, "tenki.dat: cannot be read (No such file or directory)"},
+      {"WeatherEmpty", "tenki.dat", content([] { return std::string(); }),
        "tenki.dat: record 1 of 8: the file ends before the weather name"},
-      {"WeatherShortByOne", "tenki.dat", [] { return withoutLastRecord(gameFile("tenki.dat"), 3); },
+      {"WeatherShortByOne", "tenki.dat", content([] { return withoutLastRecord(gameFile("tenki.dat"), 3); }),
        "tenki.dat: record 8 of 8: the file ends before the weather name"},
-      {"WeatherCodeNotANumber", "tenki.dat", [] { return replaceToken(gameFile("tenki.dat"), 4, "kumo"); },
+      {"WeatherCodeNotANumber", "tenki.dat", content([] { return replaceToken(gameFile("tenki.dat"), 4, "kumo"); }),
        "tenki.dat: record 2 of 8: the weather code must be a number, not \"kumo\""},
-      {"WeatherNameOneByteOver", "tenki.dat", [] { return replaceToken(gameFile("tenki.dat"), 6, "abcdefgh"); },
+      {"WeatherNameOneByteOver", "tenki.dat",
+       content([] { return replaceToken(gameFile("tenki.dat"), 6, "abcdefgh"); }),
        "tenki.dat: record 3 of 8: the weather name is 8 bytes long, more than the 7 it may have"},
-      {"WeatherPictureOneByteOver", "tenki.dat", [] { return replaceToken(gameFile("tenki.dat"), 23, "nijiz.bmp"); },
+      {"WeatherPictureOneByteOver", "tenki.dat",
+       content([] { return replaceToken(gameFile("tenki.dat"), 23, "nijiz.bmp"); }),
        "tenki.dat: record 8 of 8: the picture name is 9 bytes long, more than the 7 it may have"},
-      {"WeatherNameNotCp932", "tenki.dat", [] { return replaceToken(gameFile("tenki.dat"), 0, "\x82"); },
+      {"WeatherNameNotCp932", "tenki.dat", content([] { return replaceToken(gameFile("tenki.dat"), 0, "\x82"); }),
        "tenki.dat: record 1 of 8: the weather name is not valid cp932 text"},
-      {"WeatherNameControlByte", "tenki.dat", [] { return replaceToken(gameFile("tenki.dat"), 3, std::string("a\0b", 3)); },
+      {"WeatherNameControlByte", "tenki.dat",
+       content([] { return replaceToken(gameFile("tenki.dat"), 3, std::string("a\0b", 3)); }),
        "tenki.dat: record 2 of 8: the weather name holds the control byte 0x00"},
 
-      {"SeedsMissing", "tane.dat", [] { return std::nullopt; }, "tane.dat: cannot be read (No such file or directory)"},
-      {"SeedsEmpty", "tane.dat", [] { return std::string(); },
+      {"SeedsAPipe", "tane.dat", aPipe, "tane.dat: cannot be read (not a plain file)"},
+      {"SeedsMissing", "tane.dat", missing, "tane.dat: cannot be read (No such file or directory)"},
+      {"SeedsEmpty", "tane.dat", content([] { return std::string(); }),
        "tane.dat: record 1 of 27: the file ends before the plant name"},
-      {"SeedsShortByOne", "tane.dat", [] { return withoutLastRecord(gameFile("tane.dat"), 5); },
+      {"SeedsShortByOne", "tane.dat", content([] { return withoutLastRecord(gameFile("tane.dat"), 5); }),
        "tane.dat: record 27 of 27: the file ends before the plant name"},
-      {"SeedsNumberNotANumber", "tane.dat", [] { return replaceToken(gameFile("tane.dat"), 5 * 4 + 3, "2x"); },
+      {"SeedsNumberNotANumber", "tane.dat", content([] { return replaceToken(gameFile("tane.dat"), 5 * 4 + 3, "2x"); }),
        "tane.dat: record 5 of 27: the third number must be a number, not \"2x\""},
-      {"SeedsNameOneByteOver", "tane.dat", [] { return replaceToken(gameFile("tane.dat"), 5 * 26, "abcdefghijkl"); },
+      {"SeedsNameOneByteOver", "tane.dat",
+       content([] { return replaceToken(gameFile("tane.dat"), 5 * 26, "abcdefghijkl"); }),
        "tane.dat: record 27 of 27: the plant name is 12 bytes long, more than the 11 it may have"},
-      {"SeedsPictureOneByteOver", "tane.dat", [] { return replaceToken(gameFile("tane.dat"), 4, "hutu1xxx.bmp"); },
+      {"SeedsPictureOneByteOver", "tane.dat",
+       content([] { return replaceToken(gameFile("tane.dat"), 4, "hutu1xxx.bmp"); }),
        "tane.dat: record 1 of 27: the picture name is 12 bytes long, more than the 11 it may have"},
-      {"SeedsPictureNotCp932", "tane.dat", [] { return replaceToken(gameFile("tane.dat"), 9, "\xFF.bmp"); },
+      {"SeedsPictureNotCp932", "tane.dat", content([] { return replaceToken(gameFile("tane.dat"), 9, "\xFF.bmp"); }),
        "tane.dat: record 2 of 27: the picture name is not valid cp932 text"},
 
-      {"AccessoriesMissing", "akuse.dat", [] { return std::nullopt; },
-       "akuse.dat: cannot be read (No such file or directory)"},
-      {"AccessoriesEmpty", "akuse.dat", [] { return std::string(); },
+      {"AccessoriesMissing", "akuse.dat", missing, "akuse.dat: cannot be read (No such file or directory)"},
+      {"AccessoriesEmpty", "akuse.dat", content([] { return std::string(); }),
        "akuse.dat: record 1 of 24: the file ends before the accessory name"},
-      {"AccessoriesShortByOne", "akuse.dat", [] { return withoutLastRecord(gameFile("akuse.dat"), 2); },
+      {"AccessoriesShortByOne", "akuse.dat", content([] { return withoutLastRecord(gameFile("akuse.dat"), 2); }),
        "akuse.dat: record 24 of 24: the file ends before the accessory name"},
       // akuse.dat has no numbers: a number where a name belongs is a name.
       {"AccessoriesNameOneByteOver", "akuse.dat",
-       [] { return replaceToken(gameFile("akuse.dat"), 2 * 10, std::string(30, 'a')); },
+       content([] { return replaceToken(gameFile("akuse.dat"), 2 * 10, std::string(30, 'a')); }),
        "akuse.dat: record 11 of 24: the accessory name is 30 bytes long, more than the 29 it may have"},
-      {"AccessoriesPictureOneByteOver", "akuse.dat", [] { return replaceToken(gameFile("akuse.dat"), 1, "wak1x.bmp"); },
+      {"AccessoriesPictureOneByteOver", "akuse.dat",
+       content([] { return replaceToken(gameFile("akuse.dat"), 1, "wak1x.bmp"); }),
        "akuse.dat: record 1 of 24: the picture name is 9 bytes long, more than the 8 it may have"},
-      {"AccessoriesNameControlByte", "akuse.dat", [] { return replaceToken(gameFile("akuse.dat"), 2 * 23, "\x81\x7F"); },
+      {"AccessoriesNameControlByte", "akuse.dat",
+       content([] { return replaceToken(gameFile("akuse.dat"), 2 * 23, "\x81\x7F"); }),
        "akuse.dat: record 24 of 24: the accessory name holds the control byte 0x7F"},
-      {"AccessoriesNameHalfACharacter", "akuse.dat", [] { return replaceToken(gameFile("akuse.dat"), 2 * 23, "\xEA"); },
+      {"AccessoriesNameHalfACharacter", "akuse.dat",
+       content([] { return replaceToken(gameFile("akuse.dat"), 2 * 23, "\xEA"); }),
        "akuse.dat: record 24 of 24: the accessory name is not valid cp932 text"},
   };
   return cases;
@@ -165,8 +190,7 @@ class BadDataFile : public ::testing::TestWithParam<DataCase> {};
 TEST_P(BadDataFile, IsNamedWithItsRecordAndStopsTheGameBeforeAnyCommand) {
   const DataCase& c = GetParam();
   GameFolder folder;
-  if (auto bytes = c.bytes()) folder.write(c.file, *bytes);
-  else folder.remove(c.file);
+  c.spoil(folder, c.file);
 
   try {
     TestGame g(0, folder.dir().string());
@@ -209,7 +233,7 @@ std::string withSize(std::string bmp, std::int32_t w, std::int32_t h) {
 
 struct PictureCase {
   const char* name;
-  std::function<std::optional<std::string>()> bytes;
+  Spoil spoil;
   const char* reason;
 };
 
@@ -217,14 +241,17 @@ std::ostream& operator<<(std::ostream& out, const PictureCase& c) { return out <
 
 const std::vector<PictureCase>& pictureCases() {
   static const std::vector<PictureCase> cases = {
-      {"Missing", [] { return std::nullopt; }, "No such file or directory"},
-      {"Truncated", [] { return goodBmp().substr(0, 54 + 60 * 3 * 20); }, "the BMP pixel data is cut short"},
-      {"ZeroBytes", [] { return std::string(); }, "not a BMP file (too short)"},
-      {"ZeroWidth", [] { return withSize(goodBmp(), 0, 40); }, "the BMP has no pixels (zero size)"},
-      {"NotABmp", [] { return std::string("\x89PNG\r\n\x1a\n") + std::string(100, '\0'); }, "not a BMP file"},
-      {"AbsurdSize", [] { return withSize(goodBmp(), 2000000000, 2000000000); }, "the BMP claims an absurd size"},
-      {"LargeSizeFewBytes", [] { return withSize(goodBmp(), 4096, 4096); }, "the BMP pixel data is cut short"},
-      {"NegativeWidth", [] { return withSize(goodBmp(), -60, 40); }, "the BMP has no pixels (zero size)"},
+      {"Missing", missing, "No such file or directory"},
+      {"Truncated", content([] { return goodBmp().substr(0, 54 + 60 * 3 * 20); }), "the BMP pixel data is cut short"},
+      {"ZeroBytes", content([] { return std::string(); }), "not a BMP file (too short)"},
+      {"ZeroWidth", content([] { return withSize(goodBmp(), 0, 40); }), "the BMP has no pixels (zero size)"},
+      {"NotABmp", content([] { return std::string("\x89PNG\r\n\x1a\n") + std::string(100, '\0'); }), "not a BMP file"},
+      {"AbsurdSize", content([] { return withSize(goodBmp(), 2000000000, 2000000000); }),
+       "the BMP claims an absurd size"},
+      {"LargeSizeFewBytes", content([] { return withSize(goodBmp(), 4096, 4096); }), "the BMP pixel data is cut short"},
+      {"APipe", aPipe, "not a plain file"},
+      {"Huge", [](GameFolder& folder, const std::string& file) { folder.huge(file, 200u << 20); }, "larger than 80 MB"},
+      {"NegativeWidth", content([] { return withSize(goodBmp(), -60, 40); }), "the BMP has no pixels (zero size)"},
   };
   return cases;
 }
@@ -235,8 +262,7 @@ class BadPicture : public ::testing::TestWithParam<PictureCase> {};
 TEST_P(BadPicture, IsReportedOnceAndTheElementKeepsItsPicture) {
   const PictureCase& c = GetParam();
   GameFolder folder;
-  if (auto bytes = c.bytes()) folder.write("usam1.bmp", *bytes);
-  else folder.remove("usam1.bmp");
+  c.spoil(folder, "usam1.bmp");
 
   TestGame g(0, folder.dir().string());
   g.startDay1();

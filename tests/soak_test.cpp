@@ -161,7 +161,8 @@ class Player {
     }
     if (pick(0, 49) == 0) return out.push_back({Action::Tick});
     if (pick(0, 4) == 0)  // anywhere in the window, edges included
-      return out.push_back({Action::Click, static_cast<std::int16_t>(pick(-1, 600)), static_cast<std::int16_t>(pick(-1, 400))});
+      return out.push_back(
+          {Action::Click, static_cast<std::int16_t>(pick(-1, 600)), static_cast<std::int16_t>(pick(-1, 400))});
     shown_.clear();
     for (int i = 0; i < kDrawnElements; ++i)
       if (sm.get(elementAt(i)).clickable && sm.isShown(elementAt(i))) shown_.push_back(elementAt(i));
@@ -180,10 +181,18 @@ class Player {
 // One step; false when the game has ended.
 bool perform(TestGame& g, const Action& a) {
   switch (a.kind) {
-    case Action::Click: g.clickAt(a.x, a.y); break;
-    case Action::Tick: g.tick(); break;
-    case Action::New: g.menuNew(); break;
-    case Action::Quit: g.form().menuCommand(E::K4); break;
+    case Action::Click:
+      g.clickAt(a.x, a.y);
+      break;
+    case Action::Tick:
+      g.tick();
+      break;
+    case Action::New:
+      g.menuNew();
+      break;
+    case Action::Quit:
+      g.form().menuCommand(E::K4);
+      break;
   }
   return !g.form().closed();
 }
@@ -231,8 +240,7 @@ std::string kindOf(const std::string& fault) {
 
 // Drops steps while the same kind of fault still shows: halves, quarters, ... single steps;
 // then the fields of the start that it does not need.
-std::vector<Action> shrink(std::uint32_t gameSeed, Start& start, std::vector<Action> actions,
-                           const std::string& kind) {
+std::vector<Action> shrink(std::uint32_t gameSeed, Start& start, std::vector<Action> actions, const std::string& kind) {
   auto fails = [&](const Start& s, const std::vector<Action>& candidate) {
     auto f = replay(gameSeed, s, candidate);
     if (!f) return false;
@@ -245,8 +253,10 @@ std::vector<Action> shrink(std::uint32_t gameSeed, Start& start, std::vector<Act
     for (std::size_t at = 0; at + chunk <= actions.size();) {
       std::vector<Action> candidate(actions.begin(), actions.begin() + static_cast<std::ptrdiff_t>(at));
       candidate.insert(candidate.end(), actions.begin() + static_cast<std::ptrdiff_t>(at + chunk), actions.end());
-      if (stillFails(candidate)) actions = std::move(candidate);
-      else at += chunk;
+      if (stillFails(candidate))
+        actions = std::move(candidate);
+      else
+        at += chunk;
     }
   }
   for (std::size_t i = start.fields.size(); i-- > 0;) {
@@ -349,8 +359,8 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
   const auto& all = Coverage::all();
   const auto missing = coverage.missing();
-  std::cout << "soak: " << steps << " steps (" << clicks << " clicks) in " << games << " games (" << quits << " quit, " << endings
-            << " reached the ending), " << static_cast<long long>(steps / seconds) << " steps/s; visited "
+  std::cout << "soak: " << steps << " steps (" << clicks << " clicks) in " << games << " games (" << quits << " quit, "
+            << endings << " reached the ending), " << static_cast<long long>(steps / seconds) << " steps/s; visited "
             << all.size() - missing.size() << " of " << all.size() << " dialogue and scene states\n";
   if (!missing.empty()) {
     std::cout << "soak: not visited:";

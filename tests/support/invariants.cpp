@@ -135,8 +135,8 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
   if (menu && open > 0) fail("the menu is on screen while a dialogue is open:" + openNames);
   if (menu && timers > 0) fail("the menu is on screen during a scene");
   if (started && !menu && open == 0 && timers == 0) fail("no menu, no dialogue and no scene: the game is stuck");
-  if (open > 0 && s.contestEntryState != 2 && !sm.isShown(E::byes) && !sm.isShown(E::bno) &&
-      !sm.isShown(E::bsen1) && !sm.isShown(E::bsen2))
+  if (open > 0 && s.contestEntryState != 2 && !sm.isShown(E::byes) && !sm.isShown(E::bno) && !sm.isShown(E::bsen1) &&
+      !sm.isShown(E::bsen2))
     fail("a dialogue is open with no button to go on:" + openNames);
 
   // The home screen shows the numbers, the weather and the pots as they are.
@@ -163,7 +163,8 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
         continue;
       }
       const auto& records = s.seedTable;
-      const std::string want = stage == 0 ? "ueki.bmp" : records[static_cast<std::size_t>(3 * seed + stage - 1)].picture;
+      const std::string want =
+          stage == 0 ? "ueki.bmp" : records[static_cast<std::size_t>(3 * seed + stage - 1)].picture;
       if (picture != want || plate != records[static_cast<std::size_t>(3 * seed)].name)
         fail("pot " + std::to_string(p) + " (seed " + std::to_string(seed) + ", stage " + std::to_string(stage) +
              ") shows " + picture + " \"" + plate + "\"");
@@ -240,12 +241,12 @@ std::vector<std::string> checkLedger(const Ledger& b, const Ledger& a) {
   const bool given = b.giftState == 2 && a.giftState == 3;
   const bool feePaid = b.contestEntryState == 1 && a.contestEntryState == 2;
   const bool dayChanged = a.day == b.day + 1;
-  const bool allEmpty = b.money == 0 &&
-                        std::all_of(b.seeds.begin(), b.seeds.end(), [](int v) { return v == 0; }) &&
+  const bool allEmpty = b.money == 0 && std::all_of(b.seeds.begin(), b.seeds.end(), [](int v) { return v == 0; }) &&
                         std::all_of(b.fruits.begin(), b.fruits.end(), [](int v) { return v == 0; }) &&
                         std::all_of(b.accessories.begin(), b.accessories.end(), [](int v) { return v == 0; });
 
-  if (a.day != b.day && !dayChanged) fail("the day went from " + std::to_string(b.day) + " to " + std::to_string(a.day));
+  if (a.day != b.day && !dayChanged)
+    fail("the day went from " + std::to_string(b.day) + " to " + std::to_string(a.day));
   if (dSkill < 0) fail("skill fell by " + std::to_string(-dSkill));
   if (dSkill > 0 && !(seedsMade || speciesMade || accessoryMade)) fail("skill rose without a making");
 
@@ -301,10 +302,11 @@ std::vector<std::string> checkLedger(const Ledger& b, const Ledger& a) {
   if (dMoney != 0 && !sold && !bought) {
     const bool fee = feePaid && dMoney < 0;
     const bool rescue = allEmpty && dMoney == 20;
-    if (!fee && !rescue) fail("money changed by " + std::to_string(dMoney) + " without a sale, purchase, fee or rescue");
+    if (!fee && !rescue)
+      fail("money changed by " + std::to_string(dMoney) + " without a sale, purchase, fee or rescue");
   }
-  if (!dSlots.empty() && !(given && dSlots.size() == 1 && b.giftChoice >= 0 && b.giftChoice < 24 &&
-                           dSlots[0].first == b.giftChoice / 6))
+  if (!dSlots.empty() &&
+      !(given && dSlots.size() == 1 && b.giftChoice >= 0 && b.giftChoice < 24 && dSlots[0].first == b.giftChoice / 6))
     fail(describe("the worn slots changed without a gift:", dSlots));
   if (given && a.slots[static_cast<std::size_t>(std::clamp(b.giftChoice / 6, 0, 3))] == 0)
     fail("a gift left its slot empty");
@@ -317,8 +319,8 @@ std::vector<std::string> checkLedger(const Ledger& b, const Ledger& a) {
     const bool grew = dayChanged && as == bs && bg <= 2 && ag == bg + 1;
     const bool withered = dayChanged && bs != NoWeather && bg <= 2 && as == NoWeather && ag == 0;
     const bool picked = harvested && bg == 3 && as == NoWeather && ag == 0;
-    const bool placed = b.plantState == 1 && a.plantState == 2 && a.chosenPot == p && bs == NoWeather &&
-                        as == b.chosenSeed && ag == 0;
+    const bool placed =
+        b.plantState == 1 && a.plantState == 2 && a.chosenPot == p && bs == NoWeather && as == b.chosenSeed && ag == 0;
     const bool unplaced = b.plantState == 2 && a.plantState == 1 && b.chosenPot == p && as == NoWeather && bg == 0;
     if (!(grew || withered || picked || placed || unplaced))
       fail("pot " + std::to_string(p) + " went from seed " + std::to_string(bs) + " stage " + std::to_string(bg) +
