@@ -10,6 +10,7 @@
 // still shows it, written as the lines of a test.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
@@ -51,6 +52,10 @@ std::int32_t* field(GameState& s, const std::string& name) {
   return f ? f->at(s, index) : nullptr;
 }
 
+// The heart values an accessory of each slot can have.
+const int kSlotValues[4][6] = {
+    {2, 4, 8, 14, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 4, 8, 14, 18, 20}};
+
 // Day 1 with the situation's fields, its pots and the status labels as the game would show them.
 void applyStart(TestGame& g, const Start& start) {
   if (!start.day1) return;
@@ -65,12 +70,19 @@ void applyStart(TestGame& g, const Start& start) {
     if (stage > 0) g.sm().loadPicture(pots[p], g.s().seedTable[static_cast<std::size_t>(3 * seed + stage - 1)].picture);
     g.sm().setCaption(plates[p], g.s().seedTable[static_cast<std::size_t>(3 * seed)].name);
   }
+  // What she wears, in the worn panel.
+  const E names[4] = {E::ld1, E::ld2, E::ld3, E::ld4}, pictures[4] = {E::wd1, E::wd2, E::wd3, E::wd4};
+  for (int k = 0; k < 4; ++k) {
+    const int* values = kSlotValues[k];
+    const auto variant = std::find(values, values + 6, g.s().slotValue(k)) - values;
+    if (variant == 6) continue;
+    const AccessoryRecord& worn = g.s().accessoryTable[static_cast<std::size_t>(6 * k + variant)];
+    g.sm().setCaption(names[k], worn.name);
+    g.sm().loadPicture(pictures[k], worn.picture);
+  }
   g.form().refreshStatus();
 }
 
-// The heart values an accessory of each slot can have.
-const int kSlotValues[4][6] = {
-    {2, 4, 8, 14, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 4, 8, 14, 18, 20}};
 
 Start randomStart(std::mt19937_64& rng) {
   auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
@@ -274,7 +286,7 @@ std::string asTest(std::uint32_t gameSeed, const Start& start, const std::vector
   if (start.day1) {
     out << "  g.startDay1();\n";
     for (const auto& [name, value] : start.fields) out << "  *field(g.s(), \"" << name << "\") = " << value << ";\n";
-    out << "  // then the pots' pictures and plates, and g.form().refreshStatus()\n";
+    out << "  // then the pots and the worn panel as applyStart() shows them, and g.form().refreshStatus()\n";
   }
   TestGame g(gameSeed);
   applyStart(g, start);

@@ -49,10 +49,11 @@ bool within(int v, int lo, int hi) { return v >= lo && v <= hi; }
 int potSeed(const GameState& s, int p) { return p == 1 ? s.pot1Seed : p == 2 ? s.pot2Seed : s.pot3Seed; }
 int potGrowth(const GameState& s, int p) { return p == 1 ? s.pot1Growth : p == 2 ? s.pot2Growth : s.pot3Growth; }
 
-// The heart values an accessory of each slot can have; 0 when nothing is worn.
+// The heart values of the six accessories of each slot, by variant.
+constexpr int kSlotValues[4][6] = {
+    {2, 4, 8, 14, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 4, 8, 14, 18, 20}};
 bool slotValueExists(int slot, int v) {
-  static const std::set<int> hairRing{0, 2, 4, 8, 14, 18, 20}, braceletNecklace{0, 2, 6, 12, 16, 18, 20};
-  return (slot == 0 || slot == 3 ? hairRing : braceletNecklace).count(v) > 0;
+  return v == 0 || std::find(kSlotValues[slot], kSlotValues[slot] + 6, v) != kSlotValues[slot] + 6;
 }
 
 }  // namespace
@@ -139,8 +140,49 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
       !sm.isShown(E::bsen2))
     fail("a dialogue is open with no button to go on:" + openNames);
 
+  // The stock panels show what is in stock, and never a zero.
+  const bool priceList = sm.isShown(E::poe1);
+  for (int k = 0; k < 9; ++k) {
+    const E button = kWeatherButtons[k], count = kWeatherCounts[k];
+    if (!sm.isShown(count) || priceList) continue;
+    const std::string& picture = sm.get(button).picture;
+    const bool fruit = picture.rfind("bm", 0) == 0;
+    const int have = (fruit ? s.fruitCount : s.seedCount)[static_cast<std::size_t>(k)];
+    if (!sm.isShown(button) || sm.get(count).caption != std::to_string(have) || have <= 0)
+      fail(std::string(elementName(count)) + " shows \"" + sm.get(count).caption + "\" beside " + picture + " with " +
+           std::to_string(have) + (fruit ? " fruits" : " seeds") + " in stock");
+  }
+  for (int i = 0; i < 24; ++i) {
+    const E count = kAccessoryCounts[i];
+    if (!sm.isShown(count)) continue;
+    const int have = s.accessoryCount[static_cast<std::size_t>(i)];
+    if (!sm.isShown(kAccessoryButtons[i]) || sm.get(count).caption != std::to_string(have) || have <= 0)
+      fail(std::string(elementName(count)) + " shows \"" + sm.get(count).caption + "\" with " + std::to_string(have) +
+           " in stock");
+  }
+
+  // The worn panel shows what she wears: nothing, or the accessory of that slot's value.
+  constexpr E wornNames[4] = {E::ld1, E::ld2, E::ld3, E::ld4}, wornPictures[4] = {E::wd1, E::wd2, E::wd3, E::wd4};
+  for (int k = 0; k < 4; ++k) {
+    if (!sm.isShown(wornNames[k])) continue;
+    const std::string& name = sm.get(wornNames[k]).caption;
+    if (slots[k] == 0) {
+      if (name != "なし") fail(std::string(elementName(wornNames[k])) + " shows \"" + name + "\" on an empty slot");
+      continue;
+    }
+    const int* values = kSlotValues[k];
+    const auto variant = std::find(values, values + 6, slots[k]) - values;
+    if (variant >= 6) continue;  // reported above
+    const auto& worn = s.accessoryTable[static_cast<std::size_t>(6 * k + variant)];
+    if (name != worn.name || (sm.isShown(wornPictures[k]) && sm.get(wornPictures[k]).picture != worn.picture))
+      fail(std::string(elementName(wornNames[k])) + " shows \"" + name + "\" for slot value " +
+           std::to_string(slots[k]));
+  }
+
   // The home screen shows the numbers, the weather and the pots as they are.
   if (menu) {
+    for (E scene : kScenePictures)
+      if (sm.isShown(scene)) fail(std::string(elementName(scene)) + " covers the home screen");
     auto shows = [&](E label, const char* field, long long v) {
       if (sm.get(label).caption != std::to_string(v))
         fail(std::string(elementName(label)) + " shows \"" + sm.get(label).caption + "\" but " + field + " is " +
