@@ -3,7 +3,7 @@
 # the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer with a longer
 # random-play soak, and each fuzz target for a bounded time.
 #   TENRALI_TEST_QUICK=1       only the first stage
-#   TENRALI_SOAK_STEPS=N       steps of the sanitized soak (default 4000000, a few minutes)
+#   TENRALI_SOAK_STEPS=N       steps of the sanitized soak (default 3000000, a few minutes)
 #   TENRALI_FUZZ_SECONDS=N     seconds per fuzz target (default 25)
 set -eu
 cd "$(dirname "$0")/.."
@@ -24,7 +24,7 @@ cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
 
 stage "sanitizers: random play"
-TENRALI_SOAK_STEPS=${TENRALI_SOAK_STEPS:-4000000} TENRALI_SOAK_SEED=${TENRALI_SOAK_SEED:-1000001} \
+TENRALI_SOAK_STEPS=${TENRALI_SOAK_STEPS:-3000000} TENRALI_SOAK_SEED=${TENRALI_SOAK_SEED:-1000001} \
   build-sanitize/tests/tenrali_tests --gtest_filter='Soak.*'
 
 stage "fuzzing"
