@@ -374,6 +374,9 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
   std::cout << "soak: " << steps << " steps (" << clicks << " clicks) in " << games << " games (" << quits << " quit, "
             << endings << " reached the ending), " << static_cast<long long>(steps / seconds) << " steps/s; visited "
             << all.size() - missing.size() << " of " << all.size() << " dialogue and scene states\n";
+  if (totalSteps >= 150000) {
+    EXPECT_EQ(coverage.missingInOpened(), std::vector<std::string>{}) << "states of an opened dialogue never reached";
+  }
   if (!missing.empty()) {
     std::cout << "soak: not visited:";
     for (const auto& m : missing) std::cout << " " << m;

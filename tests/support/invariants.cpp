@@ -402,6 +402,28 @@ const std::vector<std::string>& Coverage::all() {
   return states;
 }
 
+namespace {
+// The group of a state: its dialogue, or for a scene the contest it belongs to.
+std::string groupOf(const std::string& state) {
+  if (state.rfind("scene ", 0) == 0) return "contest " + state.substr(state.size() - 1);
+  return state.substr(0, state.find_first_of("0123456789("));
+}
+bool isIdle(const std::string& state) {
+  return state == "plant5" || state == "harvest5" || state == "workshop(8,7,6)" || state == "shop(5,5)" ||
+         state == "gift4" || state == "itemView2" || state == "contestEntry3";
+}
+}  // namespace
+
+std::vector<std::string> Coverage::missingInOpened() const {
+  std::set<std::string> opened;
+  for (const auto& s : seen_)
+    if (!isIdle(s)) opened.insert(groupOf(s));
+  std::vector<std::string> out;
+  for (const auto& s : all())
+    if (!seen_.count(s) && opened.count(groupOf(s))) out.push_back(s);
+  return out;
+}
+
 std::vector<std::string> Coverage::missing() const {
   std::vector<std::string> out;
   for (const auto& s : all())

@@ -42,6 +42,9 @@ class Coverage {
   // Every state the game's dialogues and scenes can be in.
   static const std::vector<std::string>& all();
   std::vector<std::string> missing() const;
+  // The states not reached of every dialogue that was opened and every contest that was entered:
+  // a dialogue that opens at all must reach each of its states.
+  std::vector<std::string> missingInOpened() const;
 
  private:
   std::set<std::string> seen_;
