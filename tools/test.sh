@@ -1,8 +1,32 @@
 #!/bin/sh
-# Installs what the tests need, builds everything and runs every test.
+# Installs what the tests need, builds everything and runs every test. Then the hardening stages:
+# the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer with a longer
+# random-play soak, and each fuzz target for a bounded time.
+#   TENRALI_TEST_QUICK=1       only the first stage
+#   TENRALI_SOAK_STEPS=N       steps of the sanitized soak (default 3000000, a few minutes)
+#   TENRALI_FUZZ_SECONDS=N     seconds per fuzz target (default 25)
 set -eu
 cd "$(dirname "$0")/.."
 sh tools/deps.sh
+jobs=$(nproc)
+stage() { echo "== $1 ($(date +%H:%M:%S))"; }
+
+stage "build and test"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+[ "${TENRALI_TEST_QUICK:-0}" = 1 ] && exit 0
+
+stage "sanitizers: build and test"
+# The standard library's own checks too: an index past the end of a std::array stops the test.
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTENRALI_SANITIZE=ON -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS
+cmake --build build-sanitize -j"$jobs"
+ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+stage "sanitizers: random play"
+TENRALI_SOAK_STEPS=${TENRALI_SOAK_STEPS:-3000000} TENRALI_SOAK_SEED=${TENRALI_SOAK_SEED:-1000001} \
+  build-sanitize/tests/tenrali_tests --gtest_filter='Soak.*'
+
+stage "fuzzing"
+TENRALI_GAME_DIR=build/game sh tools/fuzz.sh "${TENRALI_FUZZ_SECONDS:-25}"
+stage "all passed"

@@ -14,6 +14,11 @@ bool isBareFileName(const std::string& name) {
 
 namespace {
 
+std::string hexByte(unsigned char c) {
+  const char* digits = "0123456789ABCDEF";
+  return std::string("0x") + digits[c >> 4] + digits[c & 15];
+}
+
 // Reads one file's records, with the file name and record number for every complaint.
 class RecordReader {
  public:
@@ -28,6 +33,9 @@ class RecordReader {
     if (static_cast<int>(w->size()) > width - 1)
       fail(std::string("the ") + what + " is " + std::to_string(w->size()) + " bytes long, more than the " +
            std::to_string(width - 1) + " it may have");
+    // A zero byte would end the text early and a control byte draws as nothing: neither is text.
+    for (unsigned char c : *w)
+      if (c < 0x20 || c == 0x7F) fail(std::string("the ") + what + " holds the control byte " + hexByte(c));
     auto utf8 = cp932ToUtf8(*w);
     if (!utf8) fail(std::string("the ") + what + " is not valid cp932 text");
     return *utf8;

@@ -10,6 +10,11 @@ namespace tenrali {
 
 namespace fs = std::filesystem;
 
+namespace {
+// Our largest picture is 1 MB; the largest we could decode, 64 MB.
+constexpr std::uintmax_t kMaxFileBytes = 80u << 20;
+}  // namespace
+
 bool DirectoryFileSource::read(const std::string& bareName, std::string& bytes, std::string& error) {
   if (!isBareFileName(bareName)) {
     error = "not a bare file name";
@@ -19,6 +24,16 @@ bool DirectoryFileSource::read(const std::string& bareName, std::string& bytes, 
   std::error_code ec;
   if (fs::is_directory(path, ec)) {
     error = "a folder, not a file";
+    return false;
+  }
+  // Only a plain file of a sane size: a pipe would block the game forever, a device never end.
+  const fs::file_status status = fs::status(path, ec);
+  if (fs::exists(status) && !fs::is_regular_file(status)) {
+    error = "not a plain file";
+    return false;
+  }
+  if (fs::exists(status) && fs::file_size(path, ec) > kMaxFileBytes) {
+    error = "larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
     return false;
   }
   std::ifstream in(path, std::ios::binary);
