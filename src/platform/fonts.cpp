@@ -197,8 +197,9 @@ const FontLibrary::Glyphs& FontLibrary::render(const Font& f, std::string_view t
   if (primary) {
     const int ascent = TTF_FontAscent(primary);
     TextSize size = measure(f, text);
-    g.width = size.width;
     g.height = std::max(size.height, 1);
+    // A slanted face leans past its advance: give the last glyph room to finish.
+    g.width = size.width + (f.italic ? g.height / 4 + 1 : 0);
     g.alpha.assign(static_cast<std::size_t>(g.width) * g.height, 0);
     int penX = 0;
     for (const Run& run : runs(f, text)) {
@@ -231,6 +232,8 @@ const FontLibrary::Glyphs& FontLibrary::render(const Font& f, std::string_view t
   }
   return rendered_.emplace(std::move(key), std::move(g)).first->second;
 }
+
+int FontLibrary::inkWidth(const Font& f, std::string_view text) { return render(f, text).width; }
 
 void FontLibrary::draw(Image& target, int x, int y, const Font& f, std::string_view text, int clipX, int clipY,
                        int clipW, int clipH) {

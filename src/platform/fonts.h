@@ -35,6 +35,9 @@ class FontLibrary : public TextMetrics {
   // clipped to `clip`.
   void draw(Image& target, int x, int y, const Font& font, std::string_view text, int clipX, int clipY, int clipW,
             int clipH);
+  // How far the drawn line reaches to the right of (x, y): the advance, or more where a slanted
+  // last glyph leans past it.
+  int inkWidth(const Font& font, std::string_view text);
   // The file a face resolves to (for tests and diagnostics).
   std::string fileFor(const std::string& face, bool bold, bool italic);
 

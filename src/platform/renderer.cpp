@@ -61,7 +61,13 @@ void ScreenRenderer::drawLabel(const ScreenModel& screen, E e, Image& out) {
   const Element& el = screen.get(e);
   Rect r = screen.rect(e);
   if (!el.transparent) fillRect(out, r, kFaceColor);
-  if (!el.caption.empty()) fonts_.draw(out, r.x, r.y, el.font, el.caption, r.x, r.y, r.w, r.h);
+  if (el.caption.empty()) return;
+  // A slanted caption may finish its last glyph past the label's edge; a right-aligned one at the
+  // window's edge moves in just far enough to be seen whole.
+  const int ink = std::max(fonts_.inkWidth(el.font, el.caption), r.w);
+  int x = r.x;
+  if (el.align == Align::Right && x + ink > out.width) x = std::max(0, out.width - ink);
+  fonts_.draw(out, x, r.y, el.font, el.caption, x, r.y, ink, r.h);
 }
 
 // A raised one-pixel bevel on the window's face, the caption centred or left-aligned.
