@@ -1,49 +1,20 @@
 // What one picture costs: the game's screen drawn by our software renderer, the window's
 // picture with its menu bar, and showing it in a window surface; plus the core's own costs
-// (building the main window object, one tick, one day).
+// (building the main window object, opening the fonts). The farm's costs are in farm_bench.cpp.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <memory>
 
-#include "app/form1.h"
-#include "data/picture_files.h"
+#include "bench_game.h"
 #include "platform/event_loop.h"
-#include "platform/file_source.h"
-#include "platform/fonts.h"
 #include "platform/game_window.h"
 #include "platform/renderer.h"
 
 using namespace tenrali;
+using namespace tenrali::bench;
 
 namespace {
-
-FontLibrary& fonts() {
-  static FontLibrary f;
-  return f;
-}
-
-// A game from the built game folder, its pictures decoded once and kept, as in the window.
-struct Game {
-  DirectoryFileSource files{TENRALI_BENCH_GAME_DIR};
-  FilePictureStore pictures{files};
-  TForm1 form{{fonts(), pictures, files}, 0};
-
-  void homeScreen() {
-    form.menuCommand(E::K2);
-    form.tickInterval();
-    form.clickElement(E::ivent);
-  }
-  // A frame of a story scene: a full-window picture, the speaker's portrait, three white lines.
-  void sceneFrame() {
-    form.menuCommand(E::K2);
-    form.screen().hide(E::ivent);
-    form.screen().show(E::ivent4);
-    form.setMessageColor(colors::white);
-    form.screen().show(E::kaow);
-    form.sayMessage("usaw2.bmp", "ララベ", "「きれいな　ゆびわ……", "　いつか　わたしも", "　つけてみたいな」");
-  }
-};
 
 void renderLoop(benchmark::State& state, Game& game) {
   ScreenRenderer renderer(fonts(), game.pictures);
@@ -131,13 +102,5 @@ void BM_OpenFontLibrary(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenFontLibrary)->Unit(benchmark::kMillisecond)->Iterations(5);
-
-// One simulated day of the core: "一日終了" on the home screen (growth, the day, the weather).
-void BM_CoreDay(benchmark::State& state) {
-  Game game;
-  game.homeScreen();
-  for (auto _ : state) game.form.clickElement(E::menuk9);
-}
-BENCHMARK(BM_CoreDay)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
