@@ -39,6 +39,7 @@ report() {
 }
 
 failed=0
+python3 tests/fuzz/make_bmp_seeds.py build-fuzz/seed-pictures
 small_pictures=$(find "$game" -name '*.bmp' -size -16k | sort | head -n 20)
 pair() {
   run "$1" "$2" $3 & first=$!
@@ -49,5 +50,5 @@ pair() {
   report "$4" $s2
 }
 pair weather_table 2048 "$game/tenki.dat" seed_table 4096 "$game/tane.dat"
-pair accessory_table 4096 "$game/akuse.dat" bmp 65536 "tests/fuzz/corpus/bmp/*.bmp $small_pictures"
+pair accessory_table 4096 "$game/akuse.dat" bmp 65536 "build-fuzz/seed-pictures/*.bmp $small_pictures"
 exit $failed
