@@ -6,6 +6,7 @@ Every function returns SVG text. Functions that need gradients or clip paths tak
 import math
 
 from items_font import fit_size
+from palette import KIND_COLOURS, RAINBOW
 
 OUT = "#5b3a29"        # outline brown
 CREAM = "#f7ecd6"      # the main window's wall
@@ -18,18 +19,7 @@ FACE_BOT = "#efe0c4"
 GOTHIC = "IPAPGothic"
 
 # main, shade, highlight/accent
-KIND = {
-    "hutu": ("#f0d9a8", "#d2b074", "#fff5de"),
-    "hare": ("#ffa726", "#e07b00", "#ffd54f"),
-    "kumo": ("#b7c0c9", "#8e99a4", "#f5f7fa"),
-    "ame": ("#4a90d9", "#2f6db0", "#a8d4f7"),
-    "kami": ("#8e5cc8", "#6a3fa0", "#ffd83a"),
-    "yuki": ("#f7fbff", "#bfe3fa", "#ffffff"),
-    "ten": ("#f5c542", "#d19f1c", "#a8dcf5"),
-    "hyou": ("#a8eef0", "#5fc4cc", "#e6fdfe"),
-    "niji": ("#f1c40f", "#f39c12", "#ffffff"),
-}
-RAINBOW = ["#e74c3c", "#f39c12", "#f1c40f", "#2ecc71", "#3498db", "#3f51b5", "#9b59b6"]
+KIND = KIND_COLOURS
 KINDS = ["hutu", "hare", "kumo", "ame", "kami", "yuki", "ten", "hyou", "niji"]
 KIND_JA = {
     "hutu": "ふつう", "hare": "晴れ", "kumo": "曇り", "ame": "雨", "kami": "雷",
