@@ -1,6 +1,8 @@
 // The win scenes, the ending with its staff roll, and every scene line of the game on screen.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "contest_play.h"
 
 namespace tenrali::test {
@@ -50,6 +52,12 @@ TEST(Ending, TheStaffRollEndsTheGameForGood) {
   EXPECT_EQ(g.visibleNames(), last);
   EXPECT_FALSE(g.shown(E::menuk1));
   EXPECT_TRUE(g.sm().get(E::Timer8).enabled);
+
+  // Left open for years, the ending's counter stops at its end instead of running over.
+  g.s().sceneTick = INT_MAX - 2;
+  g.tick(5);
+  EXPECT_EQ(g.s().sceneTick, INT_MAX);
+  EXPECT_EQ(g.visibleNames(), last);
 }
 
 // Watches every tick of a stretch of play: one scene timer at most, and no message line or
