@@ -22,6 +22,20 @@ grep -v '^#' "$here/pictures.tsv" | while IFS="$(printf '\t')" read -r name w h 
   "$CONVERT" "$work/$name.bmp" -set label "$name ${w}x$h" "$work/${g}__$name.png"
   rm -f "$work/$name.bmp"
 done
-"$MONTAGE" -font DejaVu-Sans -pointsize 11 -geometry '+6+6' -background '#f4efe6' \
-  $(ls "$work"/*.png | sort) "$out"
+# One block per group, its pictures at their own size (the full-window scenes at half size),
+# named underneath; the blocks stacked under their group's title.
+blocks=""
+for g in $(ls "$work"/*.png | sed 's#.*/##; s#__.*##' | sort -u); do
+  # every cell of a block as large as its largest picture, so the names line up
+  cell=$(grep -v '^#' "$here/pictures.tsv" | awk -F '\t' -v g="$g" \
+    '$4 == g { if ($2 > w) w = $2; if ($3 > h) h = $3 } END { print w "x" h }')
+  geometry="$cell>+8+8" tile=8
+  case $g in scenes) geometry='300x225+8+8' tile=4 ;; buttons | items) tile=10 ;; worn | plants) tile=12 ;; esac
+  count=$(ls "$work/${g}__"*.png | wc -l)
+  [ "$count" -ge "$tile" ] || tile=$count
+  "$MONTAGE" -font DejaVu-Sans -pointsize 11 -geometry "$geometry" -tile "${tile}x" -background '#f4efe6' \
+    -title "$g" $(ls "$work/${g}__"*.png | sort) "$work/block-$g.png.tmp"
+  blocks="$blocks $work/block-$g.png.tmp"
+done
+"$CONVERT" -background '#f4efe6' $blocks -gravity west -append +repage "$out"
 echo "$out"
