@@ -174,7 +174,7 @@ click "$W" 20 10
 sleep 0.5
 click "$W" 40 65                                   # "終了"
 wait_exit
-[ "$status" = 0 ] || fail "\"終了\" ended the game with status $status"
+[ "$status" = 0 ] || { cat game.err; fail "\"終了\" ended the game with status $status"; }
 [ ! -s game.err ] || { echo "the game said:"; cat game.err; fail "the game wrote to standard error"; }
 echo "ok: \"終了\" ended the game with status 0"
 
