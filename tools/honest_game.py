@@ -510,12 +510,14 @@ class Strategy:
     In short: every ripe pot is harvested in the morning. Fruits go first to keep four seeds of
     the two best kinds that grow in any weather, then into seeds of new kinds the shop does not
     sell when the skill to grow them is near (two rain fruits make a thunder seed, two thunder a
-    sun-shower, two snow a hail, two sun-shower a rainbow seed), and all the rest into
-    accessories, each of the kind that would dress her best. She gets every accessory that beats
-    what she wears; the rest are sold. Empty pots get the best seed that sprouts in today's
-    weather, bought when the shop has a better one; while she cannot yet be dressed for the next
-    contest, a pot gets the seed whose fruit would dress her best. Pot 1 (which takes no thunder
-    seeds) waits for the days of snow, sun-shower, hail and rainbow once those seeds can grow.
+    sun-shower, two snow a hail, two sun-shower a rainbow seed) and into seeds of the kinds that
+    only sprout in their own weather, and all the rest into accessories, each of the kind that
+    would dress her best. From skill 30 on she gets every accessory that beats what she wears,
+    as long as the rest still sells for 30 ポエ; everything else is sold. Empty pots get the best
+    seed that sprouts in today's weather, bought when the shop has a better one; while she
+    cannot yet be dressed for the next contest, a pot gets the seed whose fruit would dress her
+    best. Pot 1 (which takes no thunder seeds) waits for the days of snow, sun-shower, hail and
+    rainbow once those seeds can grow there.
     She enters a contest on the first day the judging table says she wins it."""
 
     def __init__(self, player, trace=False):
@@ -621,13 +623,21 @@ class Strategy:
         return makings
 
     def plan_gifts(self, s):
-        if s["skill"] < 30 or s["money"] < 50:
-            return []      # early accessories, and those of a thin purse, pay for seeds instead
-        gifts = []
+        """Every accessory that beats what she wears in its slot, the biggest gain first, as long
+        as the rest of the stock still sells for enough to buy seeds with."""
+        if s["skill"] < SPROUT_SKILL[RAIN]:
+            return []      # the first accessories pay for better seeds instead
+        purse = s["money"] + sum(n * SALE_PRICE[accessory_fruit(i)] for i, n in enumerate(s["accessoryCount"]))
+        gains = []
         for kind, value in enumerate(self.worn(s)):
             best = self.best_in_stock(s, kind)
             if best is not None and HEART[accessory_fruit(best)] > value:
-                gifts.append(best)
+                gains.append((HEART[accessory_fruit(best)] - value, best))
+        gifts = []
+        for _, i in sorted(gains, reverse=True):
+            if purse - SALE_PRICE[accessory_fruit(i)] >= 30:
+                purse -= SALE_PRICE[accessory_fruit(i)]
+                gifts.append(i)
         return gifts
 
     @staticmethod
