@@ -1,7 +1,8 @@
 #!/bin/sh
 # The headless driver's speed: a run that only starts and opens day 1 (start-up), and runs
-# that end many days on top of it; the slope is the time per simulated day. With a script of a
-# whole game (bench/whole_game.play, from "新規開始" to the staff roll), also the time per game.
+# that end many days on top of it; the slope is the time per simulated day. Then a whole game,
+# won honestly from "新規開始" to the last caption of the staff roll
+# (tests/play/honest_game.play), and its time per game.
 #   bench/headless.sh BUILD_DIR [DAYS]
 set -eu
 BUILD=$(cd "$1" && pwd) DAYS=${2:-20000}
@@ -33,7 +34,12 @@ grep -q "\"dayNumber\":$((DAYS + 1))," "$WORK/out" || { echo "the run did not re
 awk -v s="$1" -v d="$3" -v n="$DAYS" -v m="$4" 'BEGIN {
   printf "start-up to day 1:      %7.3f s\n", s
   printf "%d days:              %7.3f s  -> %.1f us per simulated day (peak %.1f MB)\n", n, d, (d - s) * 1e6 / n, m / 1024 }'
-if [ -f "$HERE/whole_game.play" ]; then
-  set -- $(run "$HERE/whole_game.play")
-  awk -v g="$1" -v m="$2" 'BEGIN { printf "a whole game:           %7.3f s (peak %.1f MB)\n", g, m / 1024 }'
+GAME="$HERE/../tests/play/honest_game.play"
+if [ -f "$GAME" ]; then
+  set -- $(run "$GAME")
+  grep -q '"caption":"Produced  By  Tenrali  "' "$WORK/out" || { echo "the whole game did not reach the staff roll"; exit 1; }
+  days=$(grep -o '"dayNumber":[0-9]*' "$WORK/out" | tail -1 | cut -d: -f2)
+  lines=$(grep -c '^[a-z]' "$GAME")
+  awk -v g="$1" -v m="$2" -v d="$days" -v c="$lines" 'BEGIN {
+    printf "a whole game:           %7.3f s  (%d days, %d commands, peak %.1f MB)\n", g, d, c, m / 1024 }'
 fi
