@@ -1,8 +1,8 @@
 #!/bin/sh
 # The headless driver's speed: a run that only starts and opens day 1 (start-up), and runs
 # that end many days on top of it; the slope is the time per simulated day. Then a whole game,
-# won honestly from "新規開始" to the last caption of the staff roll
-# (tests/play/honest_game.play), and its time per game.
+# won honestly from "新規開始" to the last caption of the staff roll (written by
+# tools/honest_game.py, seed 25), and its time per game.
 #   bench/headless.sh BUILD_DIR [DAYS]
 set -eu
 BUILD=$(cd "$1" && pwd) DAYS=${2:-20000}
@@ -34,8 +34,8 @@ grep -q "\"dayNumber\":$((DAYS + 1))," "$WORK/out" || { echo "the run did not re
 awk -v s="$1" -v d="$3" -v n="$DAYS" -v m="$4" 'BEGIN {
   printf "start-up to day 1:      %7.3f s\n", s
   printf "%d days:              %7.3f s  -> %.1f us per simulated day (peak %.1f MB)\n", n, d, (d - s) * 1e6 / n, m / 1024 }'
-GAME="$HERE/../tests/play/honest_game.play"
-if [ -f "$GAME" ]; then
+GAME="$WORK/honest_game.play"
+if python3 "$HERE/../tools/honest_game.py" "$BUILD/tenrali-play" --seed 25 >"$GAME" 2>/dev/null; then
   set -- $(run "$GAME")
   grep -q '"caption":"Produced  By  Tenrali  "' "$WORK/out" || { echo "the whole game did not reach the staff roll"; exit 1; }
   days=$(grep -o '"dayNumber":[0-9]*' "$WORK/out" | tail -1 | cut -d: -f2)

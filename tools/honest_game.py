@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Plays a whole game of Tenrali honestly and writes it down as a tenrali-play script.
 
-    python3 tools/honest_game.py build/tenrali-play [--seed N] > tests/play/honest_game.play
+    python3 tools/honest_game.py build/tenrali-play [--seed N] > honest_game.play
+
+The tests run it with seed 25 and play the script it writes again (tests/honest_game.sh).
 
 The game is played through the headless driver's standard input and output, with the commands
 a player has: the menu, clicks and ticks, and the read-only queries that look at the screen and
