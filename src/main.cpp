@@ -5,10 +5,13 @@
 #include <ctime>
 #include <exception>
 #include <memory>
+#include <optional>
+#include <string>
 #ifdef TENRALI_FIRST_FRAME_PROBE
 #include <time.h>
 #endif
 
+#include "app/recorded_play.h"
 #include "platform/event_loop.h"
 #include "platform/game_parts.h"
 #include "platform/game_window.h"
@@ -31,9 +34,41 @@ int scaleForDisplay() {
   return chooseScale(std::getenv("TENRALI_SCALE"), usable.w, usable.h, dpi, kWindowWidth, kWindowHeight);
 }
 
+struct Options {
+  const char* replay = nullptr;  // a recorded game to play in the window first
+  int speed = 1;
+};
+
+// tenrali [--replay SCRIPT [--speed N]]; false after a usage message.
+bool readOptions(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    try {
+      if (arg == "--replay" && i + 1 < argc) o.replay = argv[++i];
+      else if (arg == "--speed" && i + 1 < argc) o.speed = static_cast<int>(playNumber(argv[++i], 1, 1000));
+      else throw PlayError{"unknown argument \"" + arg + "\""};
+    } catch (const PlayError& e) {
+      std::fprintf(stderr, "tenrali: %s\nusage: tenrali [--replay SCRIPT [--speed 1..1000]]\n", e.what.c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
-int main(int, char** argv) {
+int main(int argc, char** argv) {
+  Options options;
+  if (!readOptions(argc, argv, options)) return 2;
+  std::optional<Replay> replay;
+  if (options.replay) {
+    try {
+      replay.emplace(options.replay, options.speed);
+    } catch (const PlayError& e) {
+      std::fprintf(stderr, "tenrali: %s\n", e.what.c_str());
+      return 2;
+    }
+  }
   // SDL switches the process to the user's locale and back while it opens the X input method;
   // in that locale from the start, the switch changes nothing under the helper thread's feet.
   std::setlocale(LC_ALL, "");
@@ -59,6 +94,7 @@ int main(int, char** argv) {
                                           scaleForDisplay());
     EventLoop loop(game->form, game->fonts, game->pictures, *window);
     loop.setWarningSink(warn);
+    if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
 #ifdef TENRALI_FIRST_FRAME_PROBE
     // The start-up benchmark's build: say when the first picture reached the display, and end.

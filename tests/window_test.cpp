@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/event_loop.h"
 #include "platform/game_window.h"
@@ -192,6 +193,55 @@ TEST_P(WindowEvents, SceneTimerTicksOnTheBeat) {
   const int ticks = g.s().sceneTick - before;
   EXPECT_GE(ticks, 1);
   EXPECT_LE(ticks, static_cast<int>(elapsed / 100) + 1) << elapsed << " ms";
+}
+
+// A recorded whole game played in the window goes exactly as in tenrali-play: the window's own
+// beat and the player's clicks stay out of it, and its "menu quit" ends the loop.
+TEST_P(WindowEvents, AReplayPlaysTheRecordedGameExactly) {
+  std::ifstream in(std::filesystem::path(TENRALI_TEST_SOURCE_DIR) / "tests" / "play" / "whole_game.play");
+  std::vector<std::string> lines;
+  std::string script;
+  for (std::string line; std::getline(in, line);) {
+    lines.push_back(line);
+    script += line + "\n";
+  }
+  ASSERT_GT(lines.size(), 50u);
+  const std::vector<std::string> answers = runPlay(script + "state\n", 0);
+  ASSERT_FALSE(answers.empty());
+  lines.push_back("menu quit");
+  Replay replay(lines, 1000);
+  loop->setReplay(&replay);
+  // Meanwhile the player clicks the middle of the window and "コメント" every 5 ms: a click
+  // would skip an arrival scene or start a talk, and the game would go otherwise.
+  static int scale;
+  scale = GetParam();
+  SDL_TimerID clicks = SDL_AddTimer(
+      5,
+      [](Uint32, void*) -> Uint32 {
+        static int n = 0;
+        for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+          SDL_Event e{};
+          e.type = type;
+          e.button.button = SDL_BUTTON_LEFT;
+          e.button.x = (n % 2 ? 300 : 480) * scale;
+          e.button.y = (n % 2 ? 220 : 395) * scale;
+          SDL_PushEvent(&e);
+        }
+        ++n;
+        return 5;
+      },
+      nullptr);
+  ASSERT_NE(clicks, 0);
+  EXPECT_EQ(loop->run(), 0);
+  SDL_RemoveTimer(clicks);
+  EXPECT_FALSE(replay.playing());
+  EXPECT_TRUE(g.form().closed());
+  const std::string& last = answers.back();
+  for (const char* field : {"sceneTick", "dayNumber", "heart", "skill", "money", "contestStage"}) {
+    const std::string want = "\"" + std::string(field) + "\":" + std::to_string(*findIntField(field)->at(g.s(), 0)) + ",";
+    EXPECT_NE(last.find(want), std::string::npos) << want << " not in " << last;
+  }
+  EXPECT_EQ(g.caption(E::Label7), "Produced  By  Tenrali  ");
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, WindowEvents, ::testing::Values(1, 2));

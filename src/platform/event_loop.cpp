@@ -62,7 +62,7 @@ void EventLoop::mouseUp(int x, int y) {
     if (chosen != E::count) form_.menuCommand(chosen);
     return;
   }
-  if (owner != PressOwner::Client) return;
+  if (owner != PressOwner::Client || replaying()) return;  // a replay goes exactly as recorded
   const int cx = x, cy = y - kMenuBarHeight;
   if (pressed_ != E::count && form_.screen().hitTest(cx, cy) == pressed_) form_.clickAt(cx, cy);
   pressed_ = E::count;
@@ -107,15 +107,17 @@ int EventLoop::run() {
     if (picture_.stale() || exposed_) present();
 
     // The scene timers share one 100 ms beat; it starts one interval after a timer is enabled.
-    const bool running = form_.anyTimerEnabled();
+    // A replay brings its own beats.
+    const bool running = !replaying() && form_.anyTimerEnabled();
     if (running && !ticking) nextTick = SDL_GetTicks64() + kTickMs;
     ticking = running;
 
     SDL_Event event;
     bool got;
-    if (ticking) {
+    if (ticking || replaying()) {
       const Uint64 now = SDL_GetTicks64();
-      got = SDL_WaitEventTimeout(&event, nextTick > now ? static_cast<int>(nextTick - now) : 0) != 0;
+      const Uint64 wake = replaying() ? replay_->due() : nextTick;
+      got = SDL_WaitEventTimeout(&event, wake > now ? static_cast<int>(wake - now) : 0) != 0;
     } else {
       got = SDL_WaitEvent(&event) != 0;  // nothing runs: sleep until the player does something
     }
@@ -124,6 +126,10 @@ int EventLoop::run() {
       while (!quit_ && !form_.closed() && SDL_PollEvent(&event)) handle(event);
     }
     if (quit_ || form_.closed()) return 0;
+    if (replaying()) {
+      replay_->step(form_, SDL_GetTicks64());
+      continue;
+    }
     if (ticking && form_.anyTimerEnabled()) {
       const Uint64 now = SDL_GetTicks64();
       if (now >= nextTick) {

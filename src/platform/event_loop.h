@@ -10,6 +10,7 @@
 #include "platform/game_window.h"
 #include "platform/menu_bar.h"
 #include "platform/renderer.h"
+#include "platform/replay.h"
 
 namespace tenrali {
 
@@ -49,6 +50,8 @@ class EventLoop {
   int run();
   // Handles one event; for tests.
   void handle(const SDL_Event& event);
+  // Plays a recorded game in the window before handing it to the player.
+  void setReplay(Replay* replay) { replay_ = replay; }
   // Where a picture that cannot be drawn is reported.
   void setWarningSink(std::function<void(const std::string&)> sink) { picture_.renderer().setWarningSink(sink); }
 
@@ -63,6 +66,8 @@ class EventLoop {
   GameWindow& window_;
   MenuBar menu_;
   WindowPicture picture_;
+  Replay* replay_ = nullptr;
+  bool replaying() const { return replay_ && replay_->playing(); }
   bool quit_ = false;
   bool exposed_ = false;
   // The left button's press: who took it, and the element of the client it fell on.

@@ -1,15 +1,14 @@
 // tenrali-play: the game without a window. It reads commands, one per line, from a script or
 // standard input, drives the same game core the window drives, and answers in JSON lines.
-#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
+#include "app/recorded_play.h"
 #include "data/data_files.h"
 #include "data/picture_files.h"
 #include "data/png.h"
@@ -21,26 +20,6 @@
 using namespace tenrali;
 
 namespace {
-
-struct ScriptError {
-  std::string what;
-};
-
-std::vector<std::string> words(const std::string& line) {
-  std::istringstream in(line);
-  std::vector<std::string> out;
-  for (std::string w; in >> w;) out.push_back(w);
-  return out;
-}
-
-template <class T>
-T number(const std::string& text, T lo, T hi) {
-  T value{};
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < lo || value > hi)
-    throw ScriptError{"bad number \"" + text + "\""};
-  return value;
-}
 
 std::string hexColor(Rgb c) {
   char buf[8];
@@ -61,7 +40,7 @@ const char* kindName(Kind k) {
 
 E element(const std::string& name) {
   E e = findElement(name.c_str());
-  if (e == E::count) throw ScriptError{"unknown element \"" + name + "\""};
+  if (e == E::count) throw PlayError{"unknown element \"" + name + "\""};
   return e;
 }
 
@@ -112,35 +91,16 @@ class Player {
   bool run(const std::vector<std::string>& w) {
     const std::string& cmd = w[0];
     auto want = [&](std::size_t n) {
-      if (w.size() != n) throw ScriptError{"\"" + cmd + "\" takes " + std::to_string(n - 1) + " argument(s)"};
+      if (w.size() != n) throw PlayError{"\"" + cmd + "\" takes " + std::to_string(n - 1) + " argument(s)"};
     };
     ScreenModel& sm = form_.screen();
-    if (cmd == "seed") {
-      want(2);
-      form_.random().seed(number<std::uint32_t>(w[1], 0, 4294967295u));
-    } else if (cmd == "menu") {
-      want(2);
-      if (w[1] == "new") form_.menuCommand(E::K2);
-      else if (w[1] == "quit") form_.menuCommand(E::K4);
-      else throw ScriptError{"unknown menu entry \"" + w[1] + "\""};
-    } else if (cmd == "click") {
-      want(2);
-      E e = element(w[1]);
-      if (sm.get(e).kind == Kind::Timer || sm.get(e).kind == Kind::MenuItem)
-        throw ScriptError{"\"" + w[1] + "\" is not on the screen"};
-      Rect r = sm.rect(e);
-      std::cout << clickedJson(form_.clickAt(r.x + r.w / 2, r.y + r.h / 2)) << '\n';
-    } else if (cmd == "clickat") {
-      want(3);
-      std::cout << clickedJson(form_.clickAt(number<int>(w[1], -100000, 100000), number<int>(w[2], -100000, 100000)))
-                << '\n';
-    } else if (cmd == "tick") {
-      if (w.size() > 2) throw ScriptError{"\"tick\" takes at most 1 argument"};
-      long long n = w.size() == 2 ? number<long long>(w[1], 0, 1000000000LL) : 1;
-      for (long long i = 0; i < n && !form_.closed(); ++i) form_.tickInterval();
-    } else if (cmd == "set") {
-      want(3);
-      set(w[1], number<std::int32_t>(w[2], INT32_MIN, INT32_MAX));
+    const PlayStep step = playAction(form_, w);
+    if (step.kind == PlayStep::Kind::Clicked) {
+      std::cout << clickedJson(step.clicked) << '\n';
+    } else if (step.kind == PlayStep::Kind::Ticks) {
+      for (long long i = 0; i < step.ticks && !form_.closed(); ++i) form_.tickInterval();
+    } else if (step.kind != PlayStep::Kind::Other) {
+      // an action without an answer: done
     } else if (cmd == "state") {
       want(1);
       std::cout << stateJson(form_.state()) << '\n';
@@ -172,30 +132,13 @@ class Player {
       want(2);
       screenshot(w[1]);
     } else {
-      throw ScriptError{"unknown command \"" + cmd + "\""};
+      throw PlayError{"unknown command \"" + cmd + "\""};
     }
     std::cout.flush();
     return !form_.closed();
   }
 
  private:
-  void set(const std::string& target, std::int32_t value) {
-    std::string name = target;
-    int index = 0;
-    bool indexed = false;
-    if (auto open = target.find('['); open != std::string::npos) {
-      if (target.back() != ']') throw ScriptError{"bad field \"" + target + "\""};
-      name = target.substr(0, open);
-      index = number<int>(target.substr(open + 1, target.size() - open - 2), 0, 1000);
-      indexed = true;
-    }
-    const IntField* f = findIntField(name);
-    if (!f) throw ScriptError{"unknown field \"" + name + "\""};
-    if (indexed != (f->length > 1) || index >= f->length)
-      throw ScriptError{"bad index for field \"" + target + "\""};
-    *f->at(form_.state(), index) = value;
-  }
-
   void screenshot(const std::string& file) {
     Image shot;
     renderer_.render(form_.screen(), shot);
@@ -206,10 +149,10 @@ class Player {
     };
     if (endsWith(".png")) bytes = encodePng(shot);
     else if (endsWith(".bmp")) bytes = encodeBmp24(shot);
-    else throw ScriptError{"a screenshot is a .bmp or .png file"};
+    else throw PlayError{"a screenshot is a .bmp or .png file"};
     std::ofstream out(file, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw ScriptError{"cannot write \"" + file + "\""};
+    if (!out) throw PlayError{"cannot write \"" + file + "\""};
   }
 
   TForm1& form_;
@@ -225,8 +168,8 @@ int main(int argc, char** argv) {
     std::string arg = argv[i];
     if (arg == "--seed" && i + 1 < argc) {
       try {
-        seed = number<std::uint32_t>(argv[++i], 0, 4294967295u);
-      } catch (const ScriptError& e) {
+        seed = static_cast<std::uint32_t>(playNumber(argv[++i], 0, 4294967295LL));
+      } catch (const PlayError& e) {
         std::cerr << "tenrali-play: --seed: " << e.what << '\n';
         return 2;
       }
@@ -255,11 +198,11 @@ int main(int argc, char** argv) {
     Player player(form, fonts, pictures);
     std::string line;
     for (int lineNo = 1; std::getline(script, line); ++lineNo) {
-      auto w = words(line);
-      if (w.empty() || w[0][0] == '#') continue;
+      auto w = playWords(line);
+      if (w.empty()) continue;
       try {
         if (!player.run(w)) return 0;
-      } catch (const ScriptError& e) {
+      } catch (const PlayError& e) {
         std::cout.flush();
         std::cerr << "tenrali-play: line " << lineNo << ": " << e.what << '\n';
         return 2;
