@@ -295,3 +295,19 @@ TEST(WindowPicture, AMissingPictureIsToldOnceAndTheRestIsDrawn) {
 
 }  // namespace
 }  // namespace tenrali::test
+
+namespace tenrali::test {
+namespace {
+
+// A bad line ends the replay where it stands, and the game goes on in the player's hands.
+TEST(Replay, ABadLineEndsItAndTheGameGoesOn) {
+  TestGame g;
+  Replay replay({"# a comment", "menu new", "state", "click nosuchbutton", "menu quit"}, 1000);
+  for (Uint64 now = 0; replay.playing() && now < 100; ++now) replay.step(g.form(), now);
+  EXPECT_FALSE(replay.playing());
+  EXPECT_TRUE(g.sm().get(E::Timer1).enabled) << "\"menu new\" was played";
+  EXPECT_FALSE(g.form().closed()) << "nothing after the bad line was played";
+}
+
+}  // namespace
+}  // namespace tenrali::test

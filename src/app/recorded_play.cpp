@@ -49,6 +49,10 @@ long long playNumber(const std::string& text, long long lo, long long hi) {
   return value;
 }
 
+bool isPlayQuestion(const std::string& c) {
+  return c == "state" || c == "element" || c == "visible" || c == "message" || c == "screenshot";
+}
+
 PlayStep playAction(TForm1& form, const std::vector<std::string>& w) {
   const std::string& cmd = w.at(0);
   auto want = [&](std::size_t n) {

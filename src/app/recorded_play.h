@@ -25,6 +25,9 @@ struct PlayStep {
   long long ticks = 0;   // Ticks: how many beats the caller gives the game, one after another
 };
 
+// The commands that only look (state, element, visible, message, screenshot).
+bool isPlayQuestion(const std::string& command);
+
 // Carries out an action command, except the beats of "tick", which are counted and left to the
 // caller (at once, or one every 100 ms). Kind::Other: not an action. Throws PlayError for a bad
 // command or argument.

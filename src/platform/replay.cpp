@@ -32,6 +32,8 @@ void Replay::step(TForm1& form, Uint64 now) {
     PlayStep action;
     try {
       action = playAction(form, words);
+      if (action.kind == PlayStep::Kind::Other && !isPlayQuestion(words[0]))
+        throw PlayError{"unknown command \"" + words[0] + "\""};
     } catch (const PlayError& e) {
       std::fprintf(stderr, "tenrali: replay, line %zu: %s\n", lineNo, e.what.c_str());
       next_ = lines_.size();
