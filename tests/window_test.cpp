@@ -3,6 +3,7 @@
 // factor, and the window's picture.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -214,11 +215,14 @@ TEST_P(WindowEvents, AReplayPlaysTheRecordedGameExactly) {
   // Meanwhile the player clicks the middle of the window and "コメント" every 5 ms: a click
   // would skip an arrival scene or start a talk, and the game would go otherwise.
   static int scale;
+  static std::atomic<bool> clicking;
   scale = GetParam();
+  clicking = true;
   SDL_TimerID clicks = SDL_AddTimer(
       5,
       [](Uint32, void*) -> Uint32 {
         static int n = 0;
+        if (!clicking) return 0;
         for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
           SDL_Event e{};
           e.type = type;
@@ -233,7 +237,11 @@ TEST_P(WindowEvents, AReplayPlaysTheRecordedGameExactly) {
       nullptr);
   ASSERT_NE(clicks, 0);
   EXPECT_EQ(loop->run(), 0);
+  // The clicks stop before SDL does: a push on SDL's timer thread while SDL_Quit takes the
+  // event queue down would wait for it forever.
+  clicking = false;
   SDL_RemoveTimer(clicks);
+  SDL_Delay(50);
   EXPECT_FALSE(replay.playing());
   EXPECT_TRUE(g.form().closed());
   const std::string& last = answers.back();
