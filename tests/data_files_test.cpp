@@ -95,6 +95,12 @@ TEST(DataFiles, BadNumbersAndTextAreRefused) {
   EXPECT_EQ(errorOf(weather, head + "99999999999" + rest), "tenki.dat: record 2 of 8: the weather code is too large a number");
   EXPECT_EQ(errorOf(weather, head + "8" + rest), "tenki.dat: record 2 of 8: the weather code 8 is not one of 0..7");
   EXPECT_NO_THROW(readWeatherTable(head + "+1" + rest));
+  EXPECT_NO_THROW(readWeatherTable(head + "-0" + rest));
+  // One sign at most.
+  EXPECT_EQ(errorOf(weather, head + "+-1" + rest),
+            "tenki.dat: record 2 of 8: the weather code must be a number, not \"+-1\"");
+  EXPECT_EQ(errorOf(weather, head + "++1" + rest),
+            "tenki.dat: record 2 of 8: the weather code must be a number, not \"++1\"");
   // A lead byte of a double-byte character with nothing after it is not cp932.
   EXPECT_EQ(errorOf(weather, cp932("晴れ 0 a.bmp ") + "\x82" + cp932(" 1") + rest),
             "tenki.dat: record 2 of 8: the weather name is not valid cp932 text");

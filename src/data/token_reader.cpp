@@ -25,8 +25,10 @@ TokenReader::NumberError TokenReader::number(std::int32_t& out, std::string_view
   if (!w) return NumberError::End;
   token = *w;
   std::string_view digits = *w;
-  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);  // from_chars takes no plus
-  if (digits.empty() || digits.front() == '+') return NumberError::NotANumber;
+  const bool plus = !digits.empty() && digits.front() == '+';
+  if (plus) digits.remove_prefix(1);  // from_chars takes no plus
+  // One sign at most: "++1" and "+-1" are not numbers.
+  if (digits.empty() || digits.front() == '+' || (plus && digits.front() == '-')) return NumberError::NotANumber;
   std::int32_t value = 0;
   auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (ec == std::errc::result_out_of_range) return NumberError::OutOfRange;
