@@ -196,6 +196,45 @@ TEST_P(WindowEvents, SceneTimerTicksOnTheBeat) {
   EXPECT_LE(ticks, static_cast<int>(elapsed / 100) + 1) << elapsed << " ms";
 }
 
+// A scene the player starts with a click first ticks one whole interval after the click, not on
+// the beat the scene before it was running on: the arrival scene's beats fall at 100, 200, … ms;
+// a click at 190 ms skips to the contest day, whose first tick is due at 290 ms, so at 240 ms
+// it has not ticked yet.
+TEST_P(WindowEvents, AClickStartedSceneTicksAWholeIntervalLater) {
+  chooseMenu(0);
+  clickClient(E::ivent);
+  g.s().money = 50;
+  clickClient(E::menuk1);
+  clickClient(E::byes);
+  clickClient(E::byes);
+  ASSERT_TRUE(g.sm().get(E::Timer2).enabled);
+  static int scale;
+  scale = GetParam();
+  auto click = [](Uint32, void*) -> Uint32 {
+    for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+      SDL_Event e{};
+      e.type = type;
+      e.button.button = SDL_BUTTON_LEFT;
+      e.button.x = 300 * scale;
+      e.button.y = 220 * scale;
+      SDL_PushEvent(&e);
+    }
+    return 0;
+  };
+  auto quit = [](Uint32, void*) -> Uint32 {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+    return 0;
+  };
+  ASSERT_NE(SDL_AddTimer(190, click, nullptr), 0);
+  ASSERT_NE(SDL_AddTimer(240, quit, nullptr), 0);
+  EXPECT_EQ(loop->run(), 0);
+  EXPECT_TRUE(g.sm().get(E::Timer3).enabled) << "the click skipped the arrival scene";
+  EXPECT_EQ(g.s().sceneTick, 0) << "the contest day ticked less than an interval after the click";
+  SDL_Delay(20);
+}
+
 // A recorded whole game played in the window goes exactly as in tenrali-play: the window's own
 // beat and the player's clicks stay out of it, and its "menu quit" ends the loop.
 TEST_P(WindowEvents, AReplayPlaysTheRecordedGameExactly) {

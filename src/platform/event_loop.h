@@ -61,6 +61,7 @@ class EventLoop {
   void mouseDown(int x, int y);
   void mouseUp(int x, int y);
   void present();
+  unsigned timerStarts() const;
 
   TForm1& form_;
   GameWindow& window_;
