@@ -25,6 +25,32 @@ MenuBar gameMenu(TestGame& g) {
 int centreX(Rect r) { return r.x + r.w / 2; }
 int centreY(Rect r) { return r.y + r.h / 2; }
 
+// The left button pressed or released at a point of the unscaled window, on a window of that scale.
+SDL_Event buttonEvent(Uint32 type, int x, int y, int scale) {
+  SDL_Event e{};
+  e.type = type;
+  e.button.button = SDL_BUTTON_LEFT;
+  e.button.x = x * scale;
+  e.button.y = y * scale;
+  return e;
+}
+
+// An SDL timer callback that closes the window, as the player would.
+Uint32 pushQuit(Uint32, void*) {
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  SDL_PushEvent(&quit);
+  return 0;
+}
+
+// Pushes a click (press and release) from SDL's timer thread.
+void pushClick(int x, int y, int scale) {
+  for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+    SDL_Event e = buttonEvent(type, x, y, scale);
+    SDL_PushEvent(&e);
+  }
+}
+
 TEST(MenuBar, OpensChoosesAndCloses) {
   TestGame g;
   MenuBar menu = gameMenu(g);
@@ -106,14 +132,7 @@ class WindowEvents : public ::testing::TestWithParam<int> {
     unsetenv("SDL_VIDEODRIVER");
   }
   // A press or release at a point of the unscaled window (the menu bar on top).
-  void button(Uint32 type, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.x = x * GetParam();
-    e.button.y = y * GetParam();
-    loop->handle(e);
-  }
+  void button(Uint32 type, int x, int y) { loop->handle(buttonEvent(type, x, y, GetParam())); }
   void clickWindow(int x, int y) {
     button(SDL_MOUSEBUTTONDOWN, x, y);
     button(SDL_MOUSEBUTTONUP, x, y);
@@ -178,15 +197,7 @@ TEST_P(WindowEvents, ClosingTheWindowEndsTheLoop) {
 TEST_P(WindowEvents, SceneTimerTicksOnTheBeat) {
   chooseMenu(0);
   const int before = g.s().sceneTick;
-  SDL_TimerID stop = SDL_AddTimer(
-      350,
-      [](Uint32, void*) -> Uint32 {
-        SDL_Event quit{};
-        quit.type = SDL_QUIT;
-        SDL_PushEvent(&quit);
-        return 0;
-      },
-      nullptr);
+  SDL_TimerID stop = SDL_AddTimer(350, pushQuit, nullptr);
   ASSERT_NE(stop, 0);
   const Uint64 start = SDL_GetTicks64();
   EXPECT_EQ(loop->run(), 0);
@@ -211,24 +222,11 @@ TEST_P(WindowEvents, AClickStartedSceneTicksAWholeIntervalLater) {
   static int scale;
   scale = GetParam();
   auto click = [](Uint32, void*) -> Uint32 {
-    for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-      SDL_Event e{};
-      e.type = type;
-      e.button.button = SDL_BUTTON_LEFT;
-      e.button.x = 300 * scale;
-      e.button.y = 220 * scale;
-      SDL_PushEvent(&e);
-    }
-    return 0;
-  };
-  auto quit = [](Uint32, void*) -> Uint32 {
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    SDL_PushEvent(&e);
+    pushClick(300, 220, scale);
     return 0;
   };
   ASSERT_NE(SDL_AddTimer(190, click, nullptr), 0);
-  ASSERT_NE(SDL_AddTimer(240, quit, nullptr), 0);
+  ASSERT_NE(SDL_AddTimer(240, pushQuit, nullptr), 0);
   EXPECT_EQ(loop->run(), 0);
   EXPECT_TRUE(g.sm().get(E::Timer3).enabled) << "the click skipped the arrival scene";
   EXPECT_EQ(g.s().sceneTick, 0) << "the contest day ticked less than an interval after the click";
@@ -262,14 +260,7 @@ TEST_P(WindowEvents, AReplayPlaysTheRecordedGameExactly) {
       [](Uint32, void*) -> Uint32 {
         static int n = 0;
         if (!clicking) return 0;
-        for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-          SDL_Event e{};
-          e.type = type;
-          e.button.button = SDL_BUTTON_LEFT;
-          e.button.x = (n % 2 ? 300 : 480) * scale;
-          e.button.y = (n % 2 ? 220 : 395) * scale;
-          SDL_PushEvent(&e);
-        }
+        pushClick(n % 2 ? 300 : 480, n % 2 ? 220 : 395, scale);
         ++n;
         return 5;
       },

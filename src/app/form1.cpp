@@ -106,6 +106,12 @@ bool TForm1::anyTimerEnabled() const {
   return false;
 }
 
+unsigned TForm1::timerStarts() const {
+  unsigned n = 0;
+  for (E t : kTimers) n += sm.timerGeneration(t);
+  return n;
+}
+
 void TForm1::tickInterval() {
   // A timer ticks in this interval only if it was already running when the interval began
   // and has not been stopped (or stopped and started again) by an earlier tick of it.

@@ -45,6 +45,8 @@ class TForm1 {
   // A timer enabled during the interval first ticks in the next one.
   void tickInterval();
   bool anyTimerEnabled() const;
+  // How many times a scene timer has been started so far.
+  unsigned timerStarts() const;
 
   // --- Menu (app) -------------------------------------------------------------------------------
   void K2Click();

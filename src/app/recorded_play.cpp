@@ -8,12 +8,6 @@ namespace tenrali {
 
 namespace {
 
-E element(const std::string& name) {
-  E e = findElement(name.c_str());
-  if (e == E::count) throw PlayError{"unknown element \"" + name + "\""};
-  return e;
-}
-
 // "field value" or "field[index] value".
 void setField(GameState& s, const std::string& target, std::int32_t value) {
   std::string name = target;
@@ -32,6 +26,12 @@ void setField(GameState& s, const std::string& target, std::int32_t value) {
 }
 
 }  // namespace
+
+E playElement(const std::string& name) {
+  E e = findElement(name.c_str());
+  if (e == E::count) throw PlayError{"unknown element \"" + name + "\""};
+  return e;
+}
 
 std::vector<std::string> playWords(const std::string& line) {
   std::istringstream in(line);
@@ -72,7 +72,7 @@ PlayStep playAction(TForm1& form, const std::vector<std::string>& w) {
     step.kind = form.closed() ? PlayStep::Kind::Quit : PlayStep::Kind::Done;
   } else if (cmd == "click") {
     want(2);
-    E e = element(w[1]);
+    E e = playElement(w[1]);
     if (sm.get(e).kind == Kind::Timer || sm.get(e).kind == Kind::MenuItem)
       throw PlayError{"\"" + w[1] + "\" is not on the screen"};
     Rect r = sm.rect(e);

@@ -16,6 +16,9 @@ struct PlayError {
 // The words of one line; none for an empty line or a comment ("#").
 std::vector<std::string> playWords(const std::string& line);
 
+// The element of that name, or a PlayError.
+E playElement(const std::string& name);
+
 // A whole number within [lo, hi], or a PlayError.
 long long playNumber(const std::string& text, long long lo, long long hi);
 

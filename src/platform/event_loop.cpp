@@ -98,18 +98,10 @@ void EventLoop::handle(const SDL_Event& e) {
   }
 }
 
-// How many times a scene timer has been started so far.
-unsigned EventLoop::timerStarts() const {
-  unsigned n = 0;
-  for (E t : {E::Timer1, E::Timer2, E::Timer3, E::Timer4, E::Timer5, E::Timer6, E::Timer7, E::Timer8})
-    n += form_.screen().timerGeneration(t);
-  return n;
-}
-
 int EventLoop::run() {
   bool ticking = false;
   Uint64 nextTick = 0;
-  unsigned starts = timerStarts();
+  unsigned starts = form_.timerStarts();
   for (;;) {
     if (quit_ || form_.closed()) return 0;
     // A window shown again may have lost what it showed: it gets the whole picture.
@@ -119,7 +111,7 @@ int EventLoop::run() {
     // first ticks one whole interval later; one started by a tick keeps the beat it began on.
     // A replay brings its own beats.
     const bool running = !replaying() && form_.anyTimerEnabled();
-    const unsigned nowStarts = timerStarts();
+    const unsigned nowStarts = form_.timerStarts();
     if (running && (!ticking || nowStarts != starts)) nextTick = SDL_GetTicks64() + kTickMs;
     starts = nowStarts;
     ticking = running;
@@ -146,7 +138,7 @@ int EventLoop::run() {
       const Uint64 now = SDL_GetTicks64();
       if (now >= nextTick) {
         form_.tickInterval();
-        starts = timerStarts();
+        starts = form_.timerStarts();
         // Missed intervals are not made up: a late tick counts as one.
         nextTick += kTickMs;
         if (nextTick <= now) nextTick = now + kTickMs;

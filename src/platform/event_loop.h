@@ -61,7 +61,6 @@ class EventLoop {
   void mouseDown(int x, int y);
   void mouseUp(int x, int y);
   void present();
-  unsigned timerStarts() const;
 
   TForm1& form_;
   GameWindow& window_;

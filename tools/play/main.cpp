@@ -38,12 +38,6 @@ const char* kindName(Kind k) {
   return "";
 }
 
-E element(const std::string& name) {
-  E e = findElement(name.c_str());
-  if (e == E::count) throw PlayError{"unknown element \"" + name + "\""};
-  return e;
-}
-
 std::string weatherJson(const WeatherRecord& w) {
   return json::Object().text("name", w.name).num("code", w.code).text("picture", w.picture).done();
 }
@@ -106,7 +100,7 @@ class Player {
       std::cout << stateJson(form_.state()) << '\n';
     } else if (cmd == "element") {
       want(2);
-      std::cout << elementJson(sm, element(w[1])) << '\n';
+      std::cout << elementJson(sm, playElement(w[1])) << '\n';
     } else if (cmd == "visible") {
       want(1);
       std::string list = "[";
