@@ -16,6 +16,9 @@
 #include "platform/game_parts.h"
 #include "platform/game_window.h"
 #include "platform/message_box.h"
+#include "platform/read_aloud.h"
+#include "platform/speech_service.h"
+#include "storage/settings.h"
 
 using namespace tenrali;
 
@@ -26,12 +29,13 @@ constexpr int kWindowLeft = 98;
 constexpr int kWindowTop = 80;
 const char kCaption[] = "Ｔｅｎｒａｌｉ";
 
-int scaleForDisplay() {
+int scaleForDisplay(const Settings& settings) {
   SDL_Rect usable{0, 0, 0, 0};
   if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
   float dpi = 0;
   if (SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) != 0) dpi = 0;
-  return chooseScale(std::getenv("TENRALI_SCALE"), usable.w, usable.h, dpi, kWindowWidth, kWindowHeight);
+  return chooseScale(std::getenv("TENRALI_SCALE"), usable.w, usable.h, dpi, kWindowWidth, kWindowHeight,
+                     settings.number("scale", 0, 0, 8));
 }
 
 struct Options {
@@ -89,13 +93,23 @@ int main(int argc, char** argv) {
     std::unique_ptr<GameParts> game = pending.get();
     auto warn = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
     game->form.screen().setWarningSink(warn);
+    // The player's settings: a bad file is told once and the defaults are used.
+    Settings settings = loadUserSettings();
+    if (!settings.problem().empty()) warn("tenrali: " + settings.takeProblem());
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
-                                          scaleForDisplay());
+                                          scaleForDisplay(settings));
+    if (settings.flag("fullscreen", false)) window->setFullScreen(true);
     EventLoop loop(game->form, game->fonts, game->pictures, *window);
     loop.setWarningSink(warn);
+    loop.setSettings(&settings);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
+    // Read-aloud, once the player sees the window: the speech service is reached only when it
+    // is wanted; without one the menu's entry is greyed.
+    SpeechService speech;
+    ReadAloud readAloud(speech);
+    loop.setReadAloud(&readAloud, [&speech](std::string& why) { return speech.connect(why); });
 #ifdef TENRALI_FIRST_FRAME_PROBE
     // The start-up benchmark's build: say when the first picture reached the display, and end.
     timespec now;
@@ -104,6 +118,8 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     status = 0;
 #else
+    if (settings.flag("read-aloud", false)) loop.turnReadAloud(true);
+    else if (!SpeechService::available()) loop.setReadAloudAvailable(false);
     if (const Image* icon = game->pictures.image("icon.bmp")) window->setIcon(*icon);
     status = loop.run();
 #endif

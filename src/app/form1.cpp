@@ -69,6 +69,17 @@ void TForm1::clickElement(E e) {
     if (kAccessoryButtons[i] == e) return variantButtonClick(i);  // bak1Click .. bay6Click
 }
 
+bool movesStoryOn(E e) {
+  switch (e) {
+    case E::ivent: case E::ivent1: case E::ivent2: case E::ivent3: case E::ivent4: case E::ivent5:
+    case E::_pic14: case E::kaow: case E::mes1: case E::mes2: case E::mes3: case E::mes4:
+    case E::_lab19: case E::_lab20: case E::_lab21: case E::_lab22:
+      return true;
+    default:
+      return false;
+  }
+}
+
 E TForm1::clickAt(int x, int y) {
   E hit = sm.hitTest(x, y);
   if (hit != E::count && sm.get(hit).clickable) clickElement(hit);

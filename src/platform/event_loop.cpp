@@ -1,12 +1,17 @@
 #include "platform/event_loop.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+
+#include "platform/focus_ring.h"
+#include "platform/read_aloud.h"
 
 namespace tenrali {
 
 bool WindowPicture::stale() const {
-  return form_.screen().revision() != clientRevision_ || menu_.revision() != menuRevision_;
+  return form_.screen().revision() != clientRevision_ || menu_.revision() != menuRevision_ ||
+         form_.keyboard().revision() != ringRevision_;
 }
 
 const Image& WindowPicture::draw() {
@@ -24,17 +29,79 @@ const Image& WindowPicture::draw() {
   }
   std::memcpy(&window_.pixels[static_cast<std::size_t>(kMenuBarHeight) * kWindowWidth], client_.pixels.data(),
               client_.pixels.size() * sizeof(std::uint32_t));
+  if (form_.keyboard().focused() != E::count) drawFocusRing(window_, form_.keyboard().ring(), kMenuBarHeight);
+  ringRevision_ = form_.keyboard().revision();
   menu_.draw(window_, fonts_);
   menuRevision_ = menu_.revision();
   return window_;
 }
 
+namespace {
+
+class SdlClock : public LoopClock {
+ public:
+  Uint64 now() override { return SDL_GetTicks64(); }
+  bool wait(SDL_Event& event, int timeoutMs) override {
+    return (timeoutMs < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeoutMs)) != 0;
+  }
+  bool poll(SDL_Event& event) override { return SDL_PollEvent(&event) != 0; }
+};
+SdlClock sdlClock;
+
+// The largest whole factor at which the window fits the display it stands on (at least 1).
+int largestScale(SDL_Window* window) {
+  SDL_Rect usable{0, 0, 0, 0};
+  const int display = SDL_GetWindowDisplayIndex(window);
+  if (SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &usable) != 0) return 1;
+  return std::max(1, std::min(usable.w / kWindowWidth, usable.h / kWindowHeight));
+}
+
+// The window's own menu: the settings, each with its key where it has one.
+std::vector<MenuEntry> settingsMenu(int largest) {
+  auto entry = [](int command, const char* caption, const char* shortcut, bool checkable) {
+    MenuEntry e;
+    e.command = command;
+    e.caption = caption;
+    e.shortcut = shortcut;
+    e.checkable = checkable;
+    return e;
+  };
+  auto separator = [] {
+    MenuEntry e;
+    e.caption = "-";
+    return e;
+  };
+  std::vector<MenuEntry> m{entry(kCommandFullScreen, "全画面表示", "F11", true)};
+  for (int f = 1; f <= std::min(largest, 4); ++f)
+    m.push_back(entry(kCommandScale + f, ("大きさ ×" + std::to_string(f)).c_str(), "", true));
+  m.push_back(separator());
+  m.push_back(entry(kCommandReadAloud, "読み上げ", "", true));
+  m.push_back(separator());
+  m.push_back(entry(kCommandScreenshot, "スクリーンショット", "F12", false));
+  m.push_back(separator());
+  MenuEntry hint = entry(kCommandFastForward, "早送り（押している間）", "Ctrl / Shift", false);
+  hint.enabled = false;
+  m.push_back(hint);
+  return m;
+}
+
+}  // namespace
+
 EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window)
     : form_(form),
       window_(window),
       menu_(form.screen(), E::K1, {E::K2, E::N2, E::K4}),
-      picture_(form, fonts, pictures, menu_) {
+      picture_(form, fonts, pictures, menu_),
+      clock_(&sdlClock),
+      tell_([](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); }) {
+  menu_.addMenu("設定", settingsMenu(largestScale(window.sdl())));
+  menu_.setChecked(kCommandScale + window.windowScale(), true);
   menu_.layout(fonts);
+}
+
+void EventLoop::setWarningSink(std::function<void(const std::string&)> sink) {
+  picture_.renderer().setWarningSink(sink);
+  tell_ = std::move(sink);
 }
 
 void EventLoop::present() {
@@ -45,6 +112,7 @@ void EventLoop::present() {
 void EventLoop::showFirstFrame() { present(); }
 
 void EventLoop::mouseDown(int x, int y) {
+  form_.keyboard().mouseUsed();
   if (menu_.press(x, y)) {
     press_ = PressOwner::Menu;
     return;
@@ -58,8 +126,9 @@ void EventLoop::mouseUp(int x, int y) {
   const PressOwner owner = press_;
   press_ = PressOwner::None;
   if (owner == PressOwner::Menu || menu_.isOpen()) {
-    E chosen = menu_.release(x, y);
-    if (chosen != E::count) form_.menuCommand(chosen);
+    const MenuChoice chosen = menu_.release(x, y);
+    if (chosen.command) command(chosen.command);
+    else if (chosen) form_.menuCommand(chosen.item);
     return;
   }
   if (owner != PressOwner::Client || replaying()) return;  // a replay goes exactly as recorded
@@ -74,20 +143,34 @@ void EventLoop::handle(const SDL_Event& e) {
       quit_ = true;
       break;
     case SDL_MOUSEBUTTONDOWN:
-      if (e.button.button == SDL_BUTTON_LEFT) mouseDown(window_.unscale(e.button.x), window_.unscale(e.button.y));
+      if (e.button.button == SDL_BUTTON_LEFT) mouseDown(window_.unscaleX(e.button.x), window_.unscaleY(e.button.y));
       break;
     case SDL_MOUSEBUTTONUP:
-      if (e.button.button == SDL_BUTTON_LEFT) mouseUp(window_.unscale(e.button.x), window_.unscale(e.button.y));
+      if (e.button.button == SDL_BUTTON_LEFT) mouseUp(window_.unscaleX(e.button.x), window_.unscaleY(e.button.y));
       break;
     case SDL_MOUSEMOTION:
-      menu_.move(window_.unscale(e.motion.x), window_.unscale(e.motion.y));
+      if (e.motion.xrel != 0 || e.motion.yrel != 0) form_.keyboard().mouseUsed();
+      menu_.move(window_.unscaleX(e.motion.x), window_.unscaleY(e.motion.y));
+      break;
+    case SDL_KEYDOWN:
+      keyDown(e.key);
+      break;
+    case SDL_KEYUP:
+      keyUp(e.key);
       break;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {
-        case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
+          window_.resized();
+          exposed_ = true;
+          break;
+        case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_RESTORED: exposed_ = true; break;
-        case SDL_WINDOWEVENT_FOCUS_LOST: menu_.close(); break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          menu_.close();
+          held_ = 0;  // the keys let go elsewhere never tell us
+          altAlone_ = false;
+          break;
         case SDL_WINDOWEVENT_LEAVE: menu_.move(-1, -1); break;
         case SDL_WINDOWEVENT_CLOSE: quit_ = true; break;
         default: break;
@@ -98,50 +181,72 @@ void EventLoop::handle(const SDL_Event& e) {
   }
 }
 
+// What follows a step of the game: the ring keeps to what is on screen, new lines are spoken.
+void EventLoop::afterStep() {
+  if (form_.screen().revision() != followed_) {
+    followed_ = form_.screen().revision();
+    form_.keyboard().follow(form_);
+  }
+  if (readAloud_) {
+    readAloud_->follow(form_);
+    if (readAloud_->failed() && menu_.findCommand(kCommandReadAloud)->enabled) {
+      tell_("tenrali: read-aloud stopped: the speech service no longer answers");
+      menu_.setChecked(kCommandReadAloud, false);
+      menu_.setEnabled(kCommandReadAloud, false);
+    }
+  }
+}
+
 int EventLoop::run() {
   bool ticking = false;
-  Uint64 nextTick = 0;
   unsigned starts = form_.timerStarts();
   for (;;) {
     if (quit_ || form_.closed()) return 0;
+    afterStep();
     // A window shown again may have lost what it showed: it gets the whole picture.
     if (picture_.stale() || exposed_) present();
 
-    // The scene timers share one 100 ms beat. A scene started by the player (a click, the menu)
+    // The scene timers share one beat, 100 ms, or 10 ms while Ctrl or Shift is held: the same
+    // ticks in the same order, only sooner. A scene started by the player (a click, the menu)
     // first ticks one whole interval later; one started by a tick keeps the beat it began on.
     // A replay brings its own beats.
+    const Uint64 interval = fast() ? kFastTickMs : kTickMs;
     const bool running = !replaying() && form_.anyTimerEnabled();
     const unsigned nowStarts = form_.timerStarts();
-    if (running && (!ticking || nowStarts != starts)) nextTick = SDL_GetTicks64() + kTickMs;
+    if (running && (!ticking || nowStarts != starts)) nextTick_ = clock_->now() + interval;
+    if (running && fast() && !fastBeat_) nextTick_ = std::min(nextTick_, clock_->now() + interval);
+    fastBeat_ = fast();
     starts = nowStarts;
     ticking = running;
 
     SDL_Event event;
     bool got;
     if (ticking || replaying()) {
-      const Uint64 now = SDL_GetTicks64();
-      const Uint64 wake = replaying() ? replay_->due() : nextTick;
-      got = SDL_WaitEventTimeout(&event, wake > now ? static_cast<int>(wake - now) : 0) != 0;
+      const Uint64 now = clock_->now();
+      const Uint64 wake = replaying() ? replay_->due() : nextTick_;
+      got = clock_->wait(event, wake > now ? static_cast<int>(wake - now) : 0);
     } else {
-      got = SDL_WaitEvent(&event) != 0;  // nothing runs: sleep until the player does something
+      got = clock_->wait(event, -1);  // nothing runs: sleep until the player does something
     }
     if (got) {
       handle(event);
-      while (!quit_ && !form_.closed() && SDL_PollEvent(&event)) handle(event);
+      while (!quit_ && !form_.closed() && clock_->poll(event)) handle(event);
     }
     if (quit_ || form_.closed()) return 0;
     if (replaying()) {
-      replay_->step(form_, SDL_GetTicks64());
+      replay_->step(form_, clock_->now());
       continue;
     }
     if (ticking && form_.anyTimerEnabled()) {
-      const Uint64 now = SDL_GetTicks64();
-      if (now >= nextTick) {
+      const Uint64 now = clock_->now();
+      if (now >= nextTick_) {
         form_.tickInterval();
+        ++beats_;
         starts = form_.timerStarts();
         // Missed intervals are not made up: a late tick counts as one.
-        nextTick += kTickMs;
-        if (nextTick <= now) nextTick = now + kTickMs;
+        const Uint64 step = fast() ? kFastTickMs : kTickMs;
+        nextTick_ += step;
+        if (nextTick_ <= now) nextTick_ = now + step;
       }
     }
   }

@@ -1,10 +1,12 @@
 #pragma once
-// The game's life in its window: mouse clicks to the menu bar or to the game's click rule, the
-// 100 ms tick while a scene timer runs, a picture drawn only when something changed, and sleep
-// in between.
+// The game's life in its window: mouse clicks and keys to the menu bar or to the game, the
+// 100 ms tick while a scene timer runs (ten times as often while Ctrl or Shift is held), a
+// picture drawn only when something changed, and sleep in between.
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "app/form1.h"
 #include "platform/game_window.h"
@@ -14,12 +16,15 @@
 
 namespace tenrali {
 
+class ReadAloud;
+class Settings;
+
 // The window's picture: the menu bar on top, the client area below it.
 inline constexpr int kWindowWidth = kClientWidth;
 inline constexpr int kWindowHeight = kMenuBarHeight + kClientHeight;
 
-// Draws the window's picture from the game's screen model and the menu bar, each redrawn only
-// when it changed.
+// Draws the window's picture from the game's screen model, the keyboard's focus ring and the
+// menu bar, each redrawn only when it changed.
 class WindowPicture {
  public:
   WindowPicture(TForm1& form, FontLibrary& fonts, PictureStore& pictures, MenuBar& menu)
@@ -29,6 +34,8 @@ class WindowPicture {
   // Brings the picture up to date.
   const Image& draw();
   const Image& picture() const { return window_; }
+  // The game's own picture, as tenrali-play's screenshot draws it (no ring, no menu).
+  const Image& client() const { return client_; }
   ScreenRenderer& renderer() { return renderer_; }
 
  private:
@@ -39,6 +46,26 @@ class WindowPicture {
   Image client_, window_;
   std::uint64_t clientRevision_ = 0;
   unsigned menuRevision_ = ~0u;
+  unsigned ringRevision_ = ~0u;
+};
+
+// Time and events: SDL's, or in tests a script on a clock of its own.
+class LoopClock {
+ public:
+  virtual ~LoopClock() = default;
+  virtual Uint64 now() = 0;
+  // The next event, waiting at most timeoutMs (-1: as long as it takes); false when none came.
+  virtual bool wait(SDL_Event& event, int timeoutMs) = 0;
+  virtual bool poll(SDL_Event& event) = 0;
+};
+
+// The window's own menu commands (the game's are its menu items).
+enum WindowCommand : int {
+  kCommandFullScreen = 1,
+  kCommandReadAloud,
+  kCommandScreenshot,
+  kCommandFastForward,  // greyed: it only says how
+  kCommandScale = 10,   // + the factor
 };
 
 class EventLoop {
@@ -53,26 +80,61 @@ class EventLoop {
   // Plays a recorded game in the window before handing it to the player.
   void setReplay(Replay* replay) { replay_ = replay; }
   // Where a picture that cannot be drawn is reported.
-  void setWarningSink(std::function<void(const std::string&)> sink) { picture_.renderer().setWarningSink(sink); }
+  void setWarningSink(std::function<void(const std::string&)> sink);
+  // The settings that last (full screen, scale, read-aloud): shown in the menu, kept when changed.
+  void setSettings(Settings* settings);
+  // Read-aloud, and how to reach its speech service (false with the reason when it cannot).
+  void setReadAloud(ReadAloud* readAloud, std::function<bool(std::string&)> connect);
+  // Whether the speech service can be had at all; without it the menu's entry is greyed.
+  void setReadAloudAvailable(bool available);
+  // Turns read-aloud on or off as the player asked: connects on the way.
+  void turnReadAloud(bool on);
+  // For tests: another clock, and the beats of the scene clock given so far.
+  void setClock(LoopClock* clock) { clock_ = clock; }
+  unsigned long long beats() const { return beats_; }
+  MenuBar& menu() { return menu_; }
 
   static constexpr Uint64 kTickMs = 100;
+  static constexpr Uint64 kFastTickMs = 10;  // while Ctrl or Shift is held: ten times the pace
 
  private:
   void mouseDown(int x, int y);
   void mouseUp(int x, int y);
+  void keyDown(const SDL_KeyboardEvent& key);
+  void keyUp(const SDL_KeyboardEvent& key);
+  bool menuKey(SDL_Keycode key);
+  void gameKey(const SDL_KeyboardEvent& key);
+  void command(int command);
+  void toggleFullScreen();
+  void chooseScale(int factor);
+  void screenshot();
+  void keep(const char* key, int value, bool isFlag);
   void present();
+  void afterStep();
+  bool fast() const { return held_ != 0; }
 
   TForm1& form_;
   GameWindow& window_;
   MenuBar menu_;
   WindowPicture picture_;
   Replay* replay_ = nullptr;
+  LoopClock* clock_;
+  Settings* settings_ = nullptr;
+  ReadAloud* readAloud_ = nullptr;
+  std::function<bool(std::string&)> connectSpeech_;
+  std::function<void(const std::string&)> tell_;
   bool replaying() const { return replay_ && replay_->playing(); }
   bool quit_ = false;
   bool exposed_ = false;
   // The left button's press: who took it, and the element of the client it fell on.
   enum class PressOwner { None, Menu, Client } press_ = PressOwner::None;
   E pressed_ = E::count;
+  unsigned held_ = 0;      // Ctrl and Shift keys held down, one bit each
+  bool altAlone_ = false;  // Alt went down and nothing else since
+  bool fastBeat_ = false;  // the beat was last set at the fast pace
+  Uint64 nextTick_ = 0;
+  unsigned long long beats_ = 0;
+  std::uint64_t followed_ = 0;  // the screen's revision the keyboard last followed
 };
 
 }  // namespace tenrali

@@ -13,6 +13,7 @@ constexpr int kEntryHeight = 22;
 constexpr int kSeparatorHeight = 9;
 constexpr int kTextLeft = 28;       // the gutter where a desktop menu puts its check marks
 constexpr int kTextRight = 40;
+constexpr int kShortcutGap = 24;    // between an entry's caption and its shortcut
 constexpr int kShadow = 2;
 
 constexpr std::uint32_t kBarColor = 0xF0F0F0;
@@ -47,44 +48,97 @@ void shade(Image& out, Rect r) {
     }
 }
 
+// A check mark in the gutter, two strokes two pixels thick, centred on (cx, cy).
+void checkMark(Image& out, int cx, int cy, std::uint32_t color) {
+  for (int i = 0; i <= 3; ++i) fillRect(out, {cx - 4 + i, cy + i - 1, 1, 3}, color);
+  for (int i = 0; i <= 5; ++i) fillRect(out, {cx + i, cy + 1 - i, 1, 3}, color);
+}
+
 }  // namespace
 
-MenuBar::MenuBar(const ScreenModel& screen, E title, std::vector<E> entries)
-    : screen_(screen), title_(title), entries_(std::move(entries)) {}
+MenuBar::MenuBar(const ScreenModel& screen, E title, std::vector<E> entries) : screen_(screen) {
+  Menu game;
+  game.title = title;
+  for (E e : entries) {
+    MenuEntry entry;
+    entry.item = e;
+    game.entries.push_back(entry);
+  }
+  menus_.push_back(std::move(game));
+}
 
-bool MenuBar::isSeparator(std::size_t index) const { return screen_.get(entries_[index]).caption == "-"; }
+std::size_t MenuBar::addMenu(std::string caption, std::vector<MenuEntry> entries) {
+  Menu m;
+  m.caption = std::move(caption);
+  m.entries = std::move(entries);
+  const Menu& last = menus_.back();
+  m.x = last.x + last.width;
+  menus_.push_back(std::move(m));
+  ++revision_;
+  return menus_.size() - 1;
+}
+
+const std::string& MenuBar::caption(const MenuEntry& e) const {
+  return e.item != E::count ? screen_.get(e.item).caption : e.caption;
+}
+
+const std::string& MenuBar::title(const Menu& m) const {
+  return m.title != E::count ? screen_.get(m.title).caption : m.caption;
+}
+
+bool MenuBar::isSeparator(std::size_t index) const { return caption(shown().entries[index]) == "-"; }
 
 bool MenuBar::takes(int index) const {
-  return index >= 0 && !isSeparator(static_cast<std::size_t>(index)) &&
-         screen_.get(entries_[static_cast<std::size_t>(index)]).enabled;
+  if (index < 0 || static_cast<std::size_t>(index) >= shown().entries.size() ||
+      isSeparator(static_cast<std::size_t>(index)))
+    return false;
+  const MenuEntry& e = shown().entries[static_cast<std::size_t>(index)];
+  return e.item != E::count ? screen_.get(e.item).enabled : e.enabled;
 }
 
 void MenuBar::layout(FontLibrary& fonts) {
-  titleWidth_ = fonts.measure(menuFont(kText), screen_.get(title_).caption).width + 2 * kTitlePad;
-  int widest = 0;
-  for (std::size_t i = 0; i < entries_.size(); ++i)
-    if (!isSeparator(i)) widest = std::max(widest, fonts.measure(menuFont(kText), screen_.get(entries_[i]).caption).width);
-  dropWidth_ = std::max(widest + kTextLeft + kTextRight, 120);
+  int x = 0;
+  for (Menu& m : menus_) {
+    m.x = x;
+    m.width = fonts.measure(menuFont(kText), title(m)).width + 2 * kTitlePad;
+    x += m.width;
+    int widest = 0;
+    for (const MenuEntry& e : m.entries) {
+      if (caption(e) == "-") continue;
+      int w = fonts.measure(menuFont(kText), caption(e)).width;
+      if (!e.shortcut.empty()) w += kShortcutGap + fonts.measure(menuFont(kText), e.shortcut).width;
+      widest = std::max(widest, w);
+    }
+    m.dropWidth = std::max(widest + kTextLeft + kTextRight, 120);
+  }
   ++revision_;
 }
 
-Rect MenuBar::titleRect() const { return {0, 0, titleWidth_, kMenuBarHeight - 1}; }
+Rect MenuBar::titleRect(std::size_t menu) const { return {menus_[menu].x, 0, menus_[menu].width, kMenuBarHeight - 1}; }
 
 Rect MenuBar::entryRect(std::size_t index) const {
+  const Menu& m = shown();
   int y = kMenuBarHeight + 3;
   for (std::size_t i = 0; i < index; ++i) y += isSeparator(i) ? kSeparatorHeight : kEntryHeight;
-  return {3, y, dropWidth_ - 6, isSeparator(index) ? kSeparatorHeight : kEntryHeight};
+  return {m.x + 3, y, m.dropWidth - 6, isSeparator(index) ? kSeparatorHeight : kEntryHeight};
 }
 
 Rect MenuBar::dropDownRect() const {
-  Rect last = entryRect(entries_.size() - 1);
-  return {0, kMenuBarHeight, dropWidth_, last.y + last.h + 3 - kMenuBarHeight};
+  const Menu& m = shown();
+  Rect last = entryRect(m.entries.size() - 1);
+  return {m.x, kMenuBarHeight, m.dropWidth, last.y + last.h + 3 - kMenuBarHeight};
 }
 
 int MenuBar::entryAt(int x, int y) const {
-  if (!open_) return -1;
-  for (std::size_t i = 0; i < entries_.size(); ++i)
+  if (!isOpen()) return -1;
+  for (std::size_t i = 0; i < shown().entries.size(); ++i)
     if (entryRect(i).contains(x, y)) return static_cast<int>(i);
+  return -1;
+}
+
+int MenuBar::titleAt(int x, int y) const {
+  for (std::size_t i = 0; i < menus_.size(); ++i)
+    if (titleRect(i).contains(x, y)) return static_cast<int>(i);
   return -1;
 }
 
@@ -94,73 +148,155 @@ void MenuBar::setHighlight(int index) {
   ++revision_;
 }
 
+void MenuBar::open(int menu, bool lightFirst) {
+  open_ = menu;
+  highlight_ = -1;
+  if (lightFirst)
+    for (int i = 0; i < static_cast<int>(shown().entries.size()) && highlight_ < 0; ++i)
+      if (takes(i)) highlight_ = i;
+  ++revision_;
+}
+
 bool MenuBar::press(int x, int y) {
-  if (titleRect().contains(x, y)) {
-    open_ = !open_;
-    highlight_ = -1;
-    ++revision_;
+  if (const int t = titleAt(x, y); t >= 0) {
+    if (open_ == t) close();
+    else open(t, false);
     return true;
   }
-  if (open_) {
+  if (isOpen()) {
     if (!dropDownRect().contains(x, y)) close();  // a press elsewhere only closes the menu
     return true;
   }
-  return y >= 0 && y < kMenuBarHeight;  // the bar itself, beside the title
+  return y >= 0 && y < kMenuBarHeight;  // the bar itself, beside the titles
 }
 
-E MenuBar::release(int x, int y) {
-  if (!open_) return E::count;
-  const int index = entryAt(x, y);
-  if (!takes(index)) return E::count;  // a greyed entry, the separator, the title: the menu stays open
+MenuChoice MenuBar::choose(int index) {
+  if (!takes(index)) return {};  // a greyed entry, the separator, the title: the menu stays open
+  const MenuEntry& e = shown().entries[static_cast<std::size_t>(index)];
+  MenuChoice chosen{e.item, e.command};
   close();
-  return entries_[static_cast<std::size_t>(index)];
+  return chosen;
+}
+
+MenuChoice MenuBar::release(int x, int y) {
+  if (!isOpen()) return {};
+  return choose(entryAt(x, y));
 }
 
 bool MenuBar::move(int x, int y) {
-  if (!open_) return false;
+  if (!isOpen()) return false;
   const unsigned before = revision_;
+  // Along the bar, the drop-down follows the pointer from title to title.
+  if (const int t = titleAt(x, y); t >= 0 && t != open_) open(t, false);
   const int index = entryAt(x, y);
   setHighlight(takes(index) ? index : -1);
   return revision_ != before;
 }
 
 bool MenuBar::close() {
-  if (!open_) return false;
-  open_ = false;
+  if (!isOpen()) return false;
+  open_ = -1;
   highlight_ = -1;
   ++revision_;
   return true;
 }
 
+void MenuBar::openFromKeyboard() {
+  if (!isOpen()) open(0, true);
+}
+
+MenuChoice MenuBar::key(MenuKey k) {
+  if (!isOpen()) return {};
+  const int menus = static_cast<int>(menus_.size());
+  const int count = static_cast<int>(shown().entries.size());
+  switch (k) {
+    case MenuKey::Left:
+    case MenuKey::Right:
+      open((open_ + (k == MenuKey::Left ? menus - 1 : 1)) % menus, true);
+      return {};
+    case MenuKey::Up:
+    case MenuKey::Down: {
+      // The next entry that can be chosen, round the menu.
+      const int dir = k == MenuKey::Up ? -1 : 1;
+      int i = highlight_ < 0 ? (dir > 0 ? -1 : count) : highlight_;
+      for (int n = 0; n < count; ++n) {
+        i = (i + dir + count) % count;
+        if (takes(i)) {
+          setHighlight(i);
+          break;
+        }
+      }
+      return {};
+    }
+    case MenuKey::Choose: return choose(highlight_);
+    case MenuKey::Close: close(); return {};
+  }
+  return {};
+}
+
+MenuEntry* MenuBar::command(int command) {
+  for (Menu& m : menus_)
+    for (MenuEntry& e : m.entries)
+      if (e.item == E::count && e.command == command) return &e;
+  return nullptr;
+}
+
+const MenuEntry* MenuBar::findCommand(int c) const { return const_cast<MenuBar*>(this)->command(c); }
+
+void MenuBar::setChecked(int c, bool checked) {
+  MenuEntry* e = command(c);
+  if (!e || e->checked == checked) return;
+  e->checked = checked;
+  ++revision_;
+}
+
+void MenuBar::setEnabled(int c, bool enabled) {
+  MenuEntry* e = command(c);
+  if (!e || e->enabled == enabled) return;
+  e->enabled = enabled;
+  if (!enabled && isOpen() && highlight_ >= 0 && !takes(highlight_)) highlight_ = -1;
+  ++revision_;
+}
+
 void MenuBar::draw(Image& out, FontLibrary& fonts) const {
   fillRect(out, {0, 0, out.width, kMenuBarHeight - 1}, kBarColor);
   fillRect(out, {0, kMenuBarHeight - 1, out.width, 1}, kBarLine);
-  const Rect t = titleRect();
-  if (open_) {
-    fillRect(out, t, kOpenTitleFill);
-    frame(out, t, kOpenTitleEdge);
-  }
   const Font font = menuFont(kText);
-  const int textHeight = fonts.measure(font, screen_.get(title_).caption).height;
-  fonts.draw(out, t.x + kTitlePad, t.y + (t.h - textHeight) / 2, font, screen_.get(title_).caption, t.x, t.y, t.w,
-             t.h);
-  if (!open_) return;
+  const int textHeight = fonts.measure(font, title(menus_[0])).height;
+  for (std::size_t m = 0; m < menus_.size(); ++m) {
+    const Rect t = titleRect(m);
+    if (open_ == static_cast<int>(m)) {
+      fillRect(out, t, kOpenTitleFill);
+      frame(out, t, kOpenTitleEdge);
+    }
+    fonts.draw(out, t.x + kTitlePad, t.y + (t.h - textHeight) / 2, font, title(menus_[m]), t.x, t.y, t.w, t.h);
+  }
+  if (!isOpen()) return;
 
   const Rect d = dropDownRect();
   shade(out, {d.x + d.w, d.y + kShadow, kShadow, d.h});
   shade(out, {d.x + kShadow, d.y + d.h, d.w - kShadow, kShadow});
   fillRect(out, d, kDropFill);
   frame(out, d, kDropEdge);
-  for (std::size_t i = 0; i < entries_.size(); ++i) {
+  const std::vector<MenuEntry>& entries = shown().entries;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
     const Rect r = entryRect(i);
     if (isSeparator(i)) {
       fillRect(out, {r.x + kTextLeft - 2, r.y + r.h / 2, r.w - kTextLeft + 2, 1}, kSeparatorLine);
       continue;
     }
     if (static_cast<int>(i) == highlight_) fillRect(out, r, kHighlightFill);
-    const Font f = menuFont(screen_.get(entries_[i]).enabled ? kText : kGreyText);
-    const std::string& caption = screen_.get(entries_[i]).caption;
-    fonts.draw(out, r.x + kTextLeft, r.y + (r.h - textHeight) / 2, f, caption, r.x, r.y, r.w, r.h);
+    const bool enabled = takes(static_cast<int>(i));
+    const Rgb color = enabled ? kText : kGreyText;
+    const Font f = menuFont(color);
+    const int textY = r.y + (r.h - textHeight) / 2;
+    fonts.draw(out, r.x + kTextLeft, textY, f, caption(entries[i]), r.x, r.y, r.w, r.h);
+    if (!entries[i].shortcut.empty()) {
+      const int w = fonts.measure(f, entries[i].shortcut).width;
+      fonts.draw(out, r.x + r.w - kTextRight / 2 - w, textY, f, entries[i].shortcut, r.x, r.y, r.w, r.h);
+    }
+    if (entries[i].checkable && entries[i].checked)
+      checkMark(out, r.x + kTextLeft / 2, r.y + r.h / 2, (std::uint32_t{color.r} << 16) | (color.g << 8) | color.b);
   }
 }
 

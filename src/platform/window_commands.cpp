@@ -1,0 +1,88 @@
+// The window's own menu commands: full screen, the window's size, read-aloud and the
+// screenshot; each setting is kept in the player's settings file when it changes.
+#include <ctime>
+
+#include "platform/event_loop.h"
+#include "platform/read_aloud.h"
+#include "platform/screenshot_file.h"
+#include "storage/settings.h"
+#include "storage/user_folders.h"
+
+namespace tenrali {
+
+void EventLoop::setSettings(Settings* settings) {
+  settings_ = settings;
+  menu_.setChecked(kCommandFullScreen, window_.fullScreen());
+}
+
+void EventLoop::setReadAloud(ReadAloud* readAloud, std::function<bool(std::string&)> connect) {
+  readAloud_ = readAloud;
+  connectSpeech_ = std::move(connect);
+}
+
+void EventLoop::setReadAloudAvailable(bool available) { menu_.setEnabled(kCommandReadAloud, available); }
+
+void EventLoop::keep(const char* key, int value, bool isFlag) {
+  if (!settings_) return;
+  if (isFlag) settings_->setFlag(key, value != 0);
+  else settings_->setNumber(key, value);
+  if (!settings_->save()) tell_("tenrali: " + settings_->takeProblem());
+}
+
+void EventLoop::turnReadAloud(bool on) {
+  if (!readAloud_) return;
+  std::string why;
+  if (on && !connectSpeech_(why)) {
+    tell_("tenrali: read-aloud is not available: " + why);
+    menu_.setEnabled(kCommandReadAloud, false);
+    menu_.setChecked(kCommandReadAloud, false);
+    return;
+  }
+  readAloud_->setOn(on, form_);
+  menu_.setChecked(kCommandReadAloud, on);
+}
+
+void EventLoop::toggleFullScreen() {
+  const bool on = !window_.fullScreen();
+  if (!window_.setFullScreen(on)) {
+    tell_(std::string("tenrali: full screen refused: ") + SDL_GetError());
+    return;
+  }
+  exposed_ = true;
+  menu_.setChecked(kCommandFullScreen, on);
+  keep("fullscreen", on, true);
+}
+
+void EventLoop::chooseScale(int factor) {
+  menu_.setChecked(kCommandScale + window_.windowScale(), false);
+  window_.setWindowScale(factor);
+  menu_.setChecked(kCommandScale + window_.windowScale(), true);
+  exposed_ = true;
+  keep("scale", window_.windowScale(), false);
+}
+
+void EventLoop::screenshot() {
+  picture_.draw();
+  try {
+    tell_("tenrali: screenshot saved as " + saveScreenshot(picture_.client(), picturesFolder(), std::time(nullptr)));
+  } catch (const std::exception& e) {
+    tell_(std::string("tenrali: screenshot not saved: ") + e.what());
+  }
+}
+
+void EventLoop::command(int c) {
+  switch (c) {
+    case kCommandFullScreen: return toggleFullScreen();
+    case kCommandReadAloud: {
+      const bool on = !(readAloud_ && readAloud_->on());
+      turnReadAloud(on);
+      if (readAloud_ && readAloud_->on() == on) keep("read-aloud", on, true);
+      return;
+    }
+    case kCommandScreenshot: return screenshot();
+    default:
+      if (c > kCommandScale && c <= kCommandScale + 8) chooseScale(c - kCommandScale);
+  }
+}
+
+}  // namespace tenrali
