@@ -22,7 +22,7 @@ std::vector<std::string> scripts() {
 }
 
 bool answers(const std::string& command) {
-  return command == "click" || command == "clickat" || command == "state" || command == "element" ||
+  return command == "click" || command == "clickat" || command == "key" || command == "state" || command == "element" ||
          command == "visible" || command == "message";
 }
 

@@ -83,6 +83,7 @@ bool movesStoryOn(E e) {
 E TForm1::clickAt(int x, int y) {
   E hit = sm.hitTest(x, y);
   if (hit != E::count && sm.get(hit).clickable) clickElement(hit);
+  keys_.follow(*this);
   return hit;
 }
 
@@ -90,6 +91,7 @@ void TForm1::menuCommand(E item) {
   if (sm.get(item).kind != Kind::MenuItem || !sm.get(item).enabled) return;
   if (item == E::K2) K2Click();
   if (item == E::K4) K4Click();
+  keys_.follow(*this);
 }
 
 namespace {
@@ -136,6 +138,7 @@ void TForm1::tickInterval() {
     if (closed_) return;
     if (running[i] && sm.get(kTimers[i]).enabled && sm.timerGeneration(kTimers[i]) == generation[i]) tick(*this, i);
   }
+  keys_.follow(*this);
 }
 
 // "新規開始": the opening starts at its first step on the timer's first tick; one game a run.

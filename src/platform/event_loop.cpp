@@ -181,12 +181,8 @@ void EventLoop::handle(const SDL_Event& e) {
   }
 }
 
-// What follows a step of the game: the ring keeps to what is on screen, new lines are spoken.
+// What follows a step of the game: new lines are spoken.
 void EventLoop::afterStep() {
-  if (form_.screen().revision() != followed_) {
-    followed_ = form_.screen().revision();
-    form_.keyboard().follow(form_);
-  }
   if (readAloud_) {
     readAloud_->follow(form_);
     if (readAloud_->failed() && menu_.findCommand(kCommandReadAloud)->enabled) {

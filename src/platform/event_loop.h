@@ -134,7 +134,6 @@ class EventLoop {
   bool fastBeat_ = false;  // the beat was last set at the fast pace
   Uint64 nextTick_ = 0;
   unsigned long long beats_ = 0;
-  std::uint64_t followed_ = 0;  // the screen's revision the keyboard last followed
 };
 
 }  // namespace tenrali

@@ -118,9 +118,12 @@ Keyboard::Result Keyboard::press(TForm1& form, KeyPress k) {
   const ClickStop* focused = active_ ? findStop(stops, focus_) : nullptr;
   if (movesRing(k.key)) {
     active_ = true;
+    seen_ = 0;
     const unsigned before = revision_;
+    const ClickStop* d = defaultStop(form, stops);
+    answer_ = d ? d->element : E::count;
     if (stops.empty()) setFocus(nullptr);
-    else if (!focused) setFocus(defaultStop(form, stops) ? defaultStop(form, stops) : &stops.front());
+    else if (!focused) setFocus(d ? d : &stops.front());
     else setFocus(step(stops, focused, k));
     return {E::count, revision_ != before};
   }
@@ -143,7 +146,6 @@ Keyboard::Result Keyboard::click(TForm1& form, const ClickStop* stop) {
   if (!stop) return {};
   Result r;
   r.clicked = form.clickAt(stop->x, stop->y);
-  follow(form);
   return r;
 }
 
@@ -157,10 +159,19 @@ void Keyboard::mouseUsed() {
 
 void Keyboard::follow(const TForm1& form) {
   if (!active_) return;
+  // Only a change of the screen, or of whether the story takes a click, moves the places.
+  const std::uint64_t seen = form.screen().revision() * 2 + (form.messageClickActs() ? 1 : 0);
+  if (seen == seen_) return;
+  seen_ = seen;
   const std::vector<ClickStop> stops = clickStops(form);
+  const ClickStop* d = defaultStop(form, stops);
+  const E answer = d ? d->element : E::count;
+  const bool newAnswer = answer != answer_;
+  answer_ = answer;
+  // A new question brings the ring to its answer, as a dialogue box does.
+  if (d && newAnswer) return setFocus(d);
   if (const ClickStop* still = findStop(stops, focus_)) return setFocus(still);
   if (stops.empty()) return setFocus(nullptr);
-  const ClickStop* d = defaultStop(form, stops);
   setFocus(d ? d : &stops.front());
 }
 

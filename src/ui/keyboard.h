@@ -37,8 +37,9 @@ class Keyboard {
   Result press(TForm1& form, KeyPress key);
   // The mouse was used: the ring goes until a key that moves it brings it back.
   void mouseUsed();
-  // After the game changed the screen: a ring whose place has gone moves to the place Enter
-  // would click, else to the first place; with no place at all it waits, hidden.
+  // After every click and tick (the main window calls it): the ring goes to a new answer (the "はい" of a new
+  // question, the "ＯＫ" of a result); a ring whose place has gone moves to the place Enter would
+  // click, else to the first place; with no place at all it waits, hidden.
   void follow(const TForm1& form);
 
   // The element the ring is on (for the story stop, the part a click lands on), E::count when
@@ -54,6 +55,8 @@ class Keyboard {
 
   bool active_ = false;  // the player moves the ring: it shows wherever there is a place for it
   E focus_ = E::count;
+  E answer_ = E::count;  // where Enter would click without the ring, when last followed
+  std::uint64_t seen_ = 0;  // the screen the places were last taken from
   Rect ring_;
   unsigned revision_ = 0;
 };
