@@ -78,6 +78,8 @@ const ClickStop* step(const std::vector<ClickStop>& stops, const ClickStop* at, 
   }
 }
 
+bool backwards(KeyPress k) { return (k.key == Key::Tab && k.shift) || k.key == Key::Left || k.key == Key::Up; }
+
 bool movesRing(Key k) { return k == Key::Tab || k == Key::Left || k == Key::Right || k == Key::Up || k == Key::Down; }
 
 }  // namespace
@@ -123,7 +125,7 @@ Keyboard::Result Keyboard::press(TForm1& form, KeyPress k) {
     const ClickStop* d = defaultStop(form, stops);
     answer_ = d ? d->element : E::count;
     if (stops.empty()) setFocus(nullptr);
-    else if (!focused) setFocus(d ? d : &stops.front());
+    else if (!focused) setFocus(d ? d : backwards(k) ? &stops.back() : &stops.front());
     else setFocus(step(stops, focused, k));
     return {E::count, revision_ != before};
   }
