@@ -1,8 +1,10 @@
 #!/bin/sh
 # CPU time and wakeups of the real game over a quiet stretch (10 s by default) on the title, in
-# the opening scene (its timer ticking) and on the home screen, under Xvfb; then the process's
-# peak memory. Reads the kernel's own counters in /proc: time on a CPU (schedstat, ns) and
-# context switches (each sleep that ends is a wakeup), summed over the process's threads.
+# the opening scene (its timer ticking), on the home screen and on the home screen with the
+# keyboard's focus ring shown, under Xvfb; then the process's peak memory. Reads the kernel's own
+# counters in /proc: time on a CPU (schedstat, ns) and context switches (each sleep that ends is
+# a wakeup), summed over the process's threads. TENRALI_IDLE_READ_ALOUD=1 starts the game with
+# read-aloud on (it then speaks every line through speech-dispatcher).
 #   bench/idle.sh BUILD_DIR [SECONDS]
 set -eu
 BUILD=$(cd "$1" && pwd) SECONDS_QUIET=${2:-10}
@@ -13,6 +15,11 @@ fi
 until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
 
 cd "$(mktemp -d)"
+# Settings of its own: the player's (full screen, read-aloud) stay out of the measurement.
+export XDG_CONFIG_HOME="$PWD/config"
+if [ "${TENRALI_IDLE_READ_ALOUD:-0}" = 1 ]; then
+  mkdir -p config/tenrali && printf 'tenrali-settings 1\nread-aloud on\n' >config/tenrali/settings
+fi
 "$BUILD/tenrali" &
 PID=$!
 until W=$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null | head -1) && [ -n "$W" ]; do sleep 0.1; done
@@ -42,6 +49,8 @@ click 20 10; sleep 0.3; click 40 33              # "新規開始": the opening's
 measure "opening scene, ${SECONDS_QUIET} s"
 click 300 220                                    # the first click: the home screen of day 1
 measure "home screen, idle ${SECONDS_QUIET} s"
+xdotool key --window "$W" Tab                    # the keyboard's focus ring
+measure "home, focus ring shown, ${SECONDS_QUIET} s"
 for b in "360 270" "440 270" "520 270" "360 320" "440 320" "520 320" "360 370" "440 370" "520 370"; do
   click $b; sleep 0.2; click 530 362; sleep 0.2   # each home command, then "no" / back where offered
 done

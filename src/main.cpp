@@ -107,9 +107,13 @@ int main(int argc, char** argv) {
     loop.showFirstFrame();
     // Read-aloud, once the player sees the window: the speech service is reached only when it
     // is wanted; without one the menu's entry is greyed.
-    SpeechService speech;
+    SpeechService speech([] {
+      SDL_Event reached{};  // wakes the loop to start reading
+      reached.type = SDL_USEREVENT;
+      SDL_PushEvent(&reached);
+    });
     ReadAloud readAloud(speech);
-    loop.setReadAloud(&readAloud, [&speech](std::string& why) { return speech.connect(why); });
+    loop.setReadAloud(&readAloud, &speech);
 #ifdef TENRALI_FIRST_FRAME_PROBE
     // The start-up benchmark's build: say when the first picture reached the display, and end.
     timespec now;

@@ -42,8 +42,13 @@ SDL_Event buttonEvent(Uint32 type, int x, int y) {
 
 class SilentSpeech : public SpeechPort {
  public:
+  explicit SilentSpeech(std::string why = "") : why_(std::move(why)) {}
+  std::optional<std::string> reached() override { return why_; }
   bool say(const std::string&) override { return true; }
   void stop() override {}
+
+ private:
+  std::string why_;
 };
 
 class WindowKeys : public ::testing::Test {
@@ -121,18 +126,14 @@ TEST_F(WindowKeys, TheMenuBarTheGameAndTheRingFromTheKeyboard) {
   EXPECT_EQ(g.form().keyboard().focused(), E::menuk9) << "Shift+Tab from nothing: the last place";
 }
 
-TEST_F(WindowKeys, SettingsAreKeptAndAMissingSpeechServiceGreysReadAloud) {
+TEST_F(WindowKeys, SettingsAreKept) {
   const fs::path folder = fs::temp_directory_path() / "tenrali-window-keys-settings";
   fs::remove_all(folder);
   Settings settings((folder / "settings").string());
   loop->setSettings(&settings);
   SilentSpeech speech;
   ReadAloud voice(speech);
-  bool serviceThere = true;
-  loop->setReadAloud(&voice, [&serviceThere](std::string& why) {
-    why = "no service in this test";
-    return serviceThere;
-  });
+  loop->setReadAloud(&voice, &speech);
   auto kept = [&] {
     Settings again((folder / "settings").string());
     again.load();
@@ -145,10 +146,9 @@ TEST_F(WindowKeys, SettingsAreKeptAndAMissingSpeechServiceGreysReadAloud) {
   EXPECT_EQ(kept(), "100");
   key(SDLK_F11);
   EXPECT_FALSE(window->fullScreen());
-  // "設定" → "大きさ ×1" → … from the keyboard: Alt, Right, Down twice, Enter.
+  // "設定" → "大きさ ×2" from the keyboard: F10, Right, Down (×1), Down (×2), Enter.
   key(SDLK_F10);
   key(SDLK_RIGHT);
-  key(SDLK_DOWN);
   key(SDLK_DOWN);
   const MenuEntry* bigger = loop->menu().findCommand(kCommandScale + 2);
   if (bigger) {  // the dummy display holds twice the window
@@ -159,16 +159,25 @@ TEST_F(WindowKeys, SettingsAreKeptAndAMissingSpeechServiceGreysReadAloud) {
   } else {
     key(SDLK_ESCAPE);
   }
-  loop->turnReadAloud(true);
+  loop->turnReadAloud(true, true);
   EXPECT_TRUE(voice.on());
-  loop->turnReadAloud(false);
-  serviceThere = false;
+  EXPECT_EQ(kept(), bigger ? "021" : "001");
+  loop->turnReadAloud(false, true);
+  EXPECT_FALSE(voice.on());
+  EXPECT_EQ(kept(), bigger ? "020" : "000");
+  EXPECT_TRUE(told.empty());
+  fs::remove_all(folder);
+}
+
+TEST_F(WindowKeys, WithoutASpeechServiceReadAloudIsGreyedAndToldOnce) {
+  SilentSpeech speech("no service in this test");
+  ReadAloud voice(speech);
+  loop->setReadAloud(&voice, &speech);
   loop->turnReadAloud(true);
   EXPECT_FALSE(voice.on());
   EXPECT_FALSE(loop->menu().findCommand(kCommandReadAloud)->enabled) << "greyed";
   ASSERT_EQ(told.size(), 1u);
   EXPECT_EQ(told[0], "tenrali: read-aloud is not available: no service in this test");
-  fs::remove_all(folder);
 }
 
 // In full screen the picture stands in the middle of the display, and a click lands where the

@@ -228,6 +228,7 @@ int EventLoop::run() {
       handle(event);
       while (!quit_ && !form_.closed() && clock_->poll(event)) handle(event);
     }
+    settleReadAloud();
     if (quit_ || form_.closed()) return 0;
     if (replaying()) {
       replay_->step(form_, clock_->now());

@@ -18,6 +18,7 @@ namespace tenrali {
 
 class ReadAloud;
 class Settings;
+class SpeechPort;
 
 // The window's picture: the menu bar on top, the client area below it.
 inline constexpr int kWindowWidth = kClientWidth;
@@ -83,12 +84,16 @@ class EventLoop {
   void setWarningSink(std::function<void(const std::string&)> sink);
   // The settings that last (full screen, scale, read-aloud): shown in the menu, kept when changed.
   void setSettings(Settings* settings);
-  // Read-aloud, and how to reach its speech service (false with the reason when it cannot).
-  void setReadAloud(ReadAloud* readAloud, std::function<bool(std::string&)> connect);
+  // Read-aloud, and its speech service.
+  void setReadAloud(ReadAloud* readAloud, SpeechPort* speech);
   // Whether the speech service can be had at all; without it the menu's entry is greyed.
   void setReadAloudAvailable(bool available);
-  // Turns read-aloud on or off as the player asked: connects on the way.
-  void turnReadAloud(bool on);
+  // Turns read-aloud on or off (kept in the settings when `keepIt`). The first time on, the
+  // service is reached in the background; read-aloud starts when it answers (settleReadAloud).
+  void turnReadAloud(bool on, bool keepIt = false);
+  // Once the service is reached: read-aloud starts; or it cannot be, and the menu's entry is
+  // greyed with one line told.
+  void settleReadAloud();
   // For tests: another clock, and the beats of the scene clock given so far.
   void setClock(LoopClock* clock) { clock_ = clock; }
   unsigned long long beats() const { return beats_; }
@@ -121,7 +126,11 @@ class EventLoop {
   LoopClock* clock_;
   Settings* settings_ = nullptr;
   ReadAloud* readAloud_ = nullptr;
-  std::function<bool(std::string&)> connectSpeech_;
+  SpeechPort* speech_ = nullptr;
+  bool speechBegun_ = false;
+  bool speechReady_ = false;
+  bool wantSpeech_ = false;  // the player wants read-aloud
+  bool keepSpeech_ = false;
   std::function<void(const std::string&)> tell_;
   bool replaying() const { return replay_ && replay_->playing(); }
   bool quit_ = false;

@@ -2,6 +2,7 @@
 // Read-aloud: each new message and scene line is spoken through the desktop's speech service,
 // the speaker's name once when the speaker changes, then the lines; a new line interrupts the one
 // still being spoken. What is spoken is decided from what the game said, never from the screen.
+#include <optional>
 #include <string>
 
 #include "app/form1.h"
@@ -13,6 +14,11 @@ namespace tenrali {
 class SpeechPort {
  public:
   virtual ~SpeechPort() = default;
+  // Starts reaching the service; returns at once.
+  virtual void begin() {}
+  // Once the service is reached: "" when it answers, else why it cannot be had; nothing while
+  // still on the way.
+  virtual std::optional<std::string> reached() { return std::string(); }
   // Starts speaking the text and returns at once; false when the service no longer answers.
   virtual bool say(const std::string& text) = 0;
   // Stops what is being spoken, and anything waiting to be.

@@ -1,7 +1,11 @@
 #pragma once
 // The desktop's speech service, speech-dispatcher, the channel screen readers speak through on
-// Linux: it speaks with whatever voice the player set up. Connected only when read-aloud is
-// wanted; a game built without libspeechd has no service.
+// Linux: it speaks with whatever voice the player set up. It is reached only when read-aloud is
+// wanted, and every call to it is made on a thread of its own, so that a service that is slow to
+// start, or stops answering, never holds the game up. A game built without libspeechd has no
+// service.
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/read_aloud.h"
@@ -10,23 +14,26 @@ namespace tenrali {
 
 class SpeechService : public SpeechPort {
  public:
-  SpeechService() = default;
+  // `wake` is called (on the service's thread) once the service is reached or cannot be.
+  explicit SpeechService(std::function<void()> wake = {});
   ~SpeechService() override;
   SpeechService(const SpeechService&) = delete;
   SpeechService& operator=(const SpeechService&) = delete;
 
-  // Whether the service can be reached at all, without connecting (quick): its socket is there,
-  // or its program that starts on demand is installed.
+  // Whether the service can be had at all, without reaching it (quick): its socket is there, or
+  // its program that starts on demand is installed.
   static bool available();
-  // Connects (starting the service when the desktop has not); false with the reason.
-  bool connect(std::string& why);
-  bool connected() const { return connection_ != nullptr; }
 
+  void begin() override;
+  std::optional<std::string> reached() override;
+  // The latest text waits for the thread; a newer one takes its place.
   bool say(const std::string& text) override;
   void stop() override;
 
+  struct State;
+
  private:
-  void* connection_ = nullptr;  // libspeechd's connection (its type has no name to declare)
+  std::shared_ptr<State> state_;  // shared with the thread, which may outlive this object
 };
 
 }  // namespace tenrali

@@ -1,6 +1,7 @@
 // The window's own menu commands: full screen, the window's size, read-aloud and the
 // screenshot; each setting is kept in the player's settings file when it changes.
 #include <ctime>
+#include <utility>
 
 #include "platform/event_loop.h"
 #include "platform/read_aloud.h"
@@ -15,9 +16,9 @@ void EventLoop::setSettings(Settings* settings) {
   menu_.setChecked(kCommandFullScreen, window_.fullScreen());
 }
 
-void EventLoop::setReadAloud(ReadAloud* readAloud, std::function<bool(std::string&)> connect) {
+void EventLoop::setReadAloud(ReadAloud* readAloud, SpeechPort* speech) {
   readAloud_ = readAloud;
-  connectSpeech_ = std::move(connect);
+  speech_ = speech;
 }
 
 void EventLoop::setReadAloudAvailable(bool available) { menu_.setEnabled(kCommandReadAloud, available); }
@@ -29,17 +30,39 @@ void EventLoop::keep(const char* key, int value, bool isFlag) {
   if (!settings_->save()) tell_("tenrali: " + settings_->takeProblem());
 }
 
-void EventLoop::turnReadAloud(bool on) {
+void EventLoop::turnReadAloud(bool on, bool keepIt) {
   if (!readAloud_) return;
-  std::string why;
-  if (on && !connectSpeech_(why)) {
-    tell_("tenrali: read-aloud is not available: " + why);
-    menu_.setEnabled(kCommandReadAloud, false);
-    menu_.setChecked(kCommandReadAloud, false);
+  wantSpeech_ = on;
+  menu_.setChecked(kCommandReadAloud, on);
+  if (!on) {
+    readAloud_->setOn(false, form_);
+    if (keepIt) keep("read-aloud", false, true);
     return;
   }
-  readAloud_->setOn(on, form_);
-  menu_.setChecked(kCommandReadAloud, on);
+  keepSpeech_ = keepIt;
+  // Reaching the service may mean starting it, which takes seconds: the game plays on meanwhile.
+  if (!std::exchange(speechBegun_, true)) speech_->begin();
+  settleReadAloud();
+}
+
+void EventLoop::settleReadAloud() {
+  if (!speechBegun_ || !readAloud_) return;
+  if (!speechReady_) {
+    const std::optional<std::string> why = speech_->reached();
+    if (!why) return;  // still on the way
+    if (!why->empty()) {
+      speechBegun_ = false;  // told once; the entry is greyed
+      wantSpeech_ = false;
+      tell_("tenrali: read-aloud is not available: " + *why);
+      menu_.setEnabled(kCommandReadAloud, false);
+      menu_.setChecked(kCommandReadAloud, false);
+      return;
+    }
+    speechReady_ = true;
+  }
+  if (!wantSpeech_ || readAloud_->on()) return;
+  readAloud_->setOn(true, form_);
+  if (keepSpeech_) keep("read-aloud", true, true);
 }
 
 void EventLoop::toggleFullScreen() {
@@ -73,12 +96,7 @@ void EventLoop::screenshot() {
 void EventLoop::command(int c) {
   switch (c) {
     case kCommandFullScreen: return toggleFullScreen();
-    case kCommandReadAloud: {
-      const bool on = !(readAloud_ && readAloud_->on());
-      turnReadAloud(on);
-      if (readAloud_ && readAloud_->on() == on) keep("read-aloud", on, true);
-      return;
-    }
+    case kCommandReadAloud: return turnReadAloud(!wantSpeech_, true);
     case kCommandScreenshot: return screenshot();
     default:
       if (c > kCommandScale && c <= kCommandScale + 8) chooseScale(c - kCommandScale);
