@@ -6,16 +6,8 @@
 # Exits 77 (skipped) where desktop-file-validate or appstreamcli is missing.
 set -eu
 DIR=$1 ID=$2 VERSION=$3 PLAY=$4 SHOTS=$5
-export LC_ALL=C.UTF-8
-for tool in desktop-file-validate appstreamcli file; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIP: $tool is not installed (Debian: desktop-file-utils appstream file)"
-    exit 77
-  fi
-done
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+. "$(dirname "$0")/common.sh"
+need "desktop-file-utils appstream file" desktop-file-validate appstreamcli file
 DESKTOP=$DIR/$ID.desktop LISTING=$DIR/$ID.metainfo.xml
 
 said=$(desktop-file-validate "$DESKTOP" 2>&1) || fail "desktop-file-validate: $said"

@@ -5,11 +5,8 @@
 #   install_test.sh CMAKE BUILD_DIR APP_ID
 set -eu
 CMAKE=$1 BUILD=$2 ID=$3
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+. "$(dirname "$0")/common.sh"
 PREFIX=$WORK/prefix
-fail() { echo "FAIL: $*"; exit 1; }
-. "$(dirname "$0")/installed_game.sh"
 
 "$CMAKE" --install "$BUILD" --prefix "$PREFIX" >/dev/null || fail "cmake --install failed"
 for f in bin/tenrali bin/tenrali-play share/tenrali/tenki.dat share/tenrali/tane.dat share/tenrali/akuse.dat \

@@ -7,16 +7,9 @@
 set -eu
 MANDIR=$1 VERSION=$2
 shift 2
-export LC_ALL=C.UTF-8 MANWIDTH=80
-for tool in groff man; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIP: $tool is not installed (Debian: man-db)"
-    exit 77
-  fi
-done
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+. "$(dirname "$0")/common.sh"
+need man-db groff man
+export MANWIDTH=80
 options() { grep -o -- '--[a-z][a-z-]*' | sort -u | tr '\n' ' '; }
 
 for program in "$@"; do

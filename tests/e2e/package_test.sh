@@ -7,17 +7,8 @@
 # Exits 77 (skipped) where dpkg-deb, dpkg-shlibdeps or file are missing.
 set -eu
 CPACK=$1 BUILD=$2 VERSION=$3 ID=$4
-export LC_ALL=C.UTF-8
-for tool in dpkg-deb dpkg-shlibdeps file; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIP: $tool is not installed (Debian: dpkg-dev file)"
-    exit 77
-  fi
-done
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-. "$(dirname "$0")/installed_game.sh"
+. "$(dirname "$0")/common.sh"
+need "dpkg-dev file" dpkg-deb dpkg-shlibdeps file
 
 "$CPACK" -G DEB --config "$BUILD/CPackConfig.cmake" -B "$WORK/out" >"$WORK/cpack.log" 2>&1 ||
   { cat "$WORK/cpack.log"; fail "cpack -G DEB failed"; }

@@ -1,6 +1,26 @@
-# Sourced by the install and package tests: the game installed under a prefix plays from a
-# folder without its files, and it is the installed data it plays with.
-#   check_installed_game PREFIX WORK    (fail() comes from the caller)
+# Sourced by the end-to-end tests: failing with a reason, skipping where a tool is missing, a
+# throw-away folder, and the installed game playing.
+export LC_ALL=C.UTF-8
+fail() { echo "FAIL: $*"; exit 1; }
+
+# need "DEBIAN PACKAGES" TOOL...: skip the test (status 77) unless every TOOL is installed.
+need() {
+  packages=$1
+  shift
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "SKIP: $tool is not installed (Debian: $packages)"
+      exit 77
+    fi
+  done
+}
+
+# A folder of the test's own, gone when it ends.
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+
+# check_installed_game PREFIX WORK: the game installed under PREFIX plays from a folder without
+# its files, and it is the installed data it plays with.
 check_installed_game() {
   mkdir "$2/elsewhere"
   out=$(cd "$2/elsewhere" && printf 'menu new\ntick\nclickat 300 200\nelement day\nelement kanek\nscreenshot home.png\n' |
