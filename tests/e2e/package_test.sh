@@ -24,9 +24,9 @@ field() { dpkg-deb -f "$DEB" "$1"; }
 [ "$(field Section)" = games ] || fail "the package is in section $(field Section)"
 field Description | grep -q '天気の実を育てます' || fail "the description has no Japanese: $(field Description)"
 depends=$(field Depends)
-for need in libc6 libstdc++6 libsdl2-2.0-0 libsdl2-ttf-2.0-0 libfontconfig1 \
-            fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35; do
-  echo "$depends" | tr ',|' '\n\n' | grep -q "^ *$need\( \|$\)" || fail "the package does not depend on $need: $depends"
+for package in libc6 libstdc++6 libsdl2-2.0-0 libsdl2-ttf-2.0-0 libfontconfig1 \
+               fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35; do
+  echo "$depends" | tr ',|' '\n\n' | grep -q "^ *$package\( \|$\)" || fail "the package does not depend on $package: $depends"
 done
 # Every dependency is met on this machine, where the game runs: a misspelt name would not be.
 echo "$depends" | tr ',' '\n' | while IFS= read -r group; do
@@ -70,7 +70,7 @@ for p in tenrali tenrali-play; do
   file -b "$ROOT/usr/bin/$p" | grep -q ', stripped' || fail "$p is not stripped"
   [ "$("$ROOT/usr/bin/$p" --version)" = "$p $VERSION" ] || fail "the packaged $p says $("$ROOT/usr/bin/$p" --version)"
 done
-check_installed_game "$ROOT/usr" "$WORK"
+check_installed_game "$ROOT/usr"
 echo "ok: $(basename "$DEB"), $(du -k "$DEB" | cut -f1) KiB, installed $(field Installed-Size) KiB"
 echo "ok: Depends: $depends"
 echo "ok: unpacked, the game plays from another folder with the package's own data"
