@@ -16,6 +16,8 @@
 #include "platform/game_parts.h"
 #include "platform/game_window.h"
 #include "platform/message_box.h"
+#include "platform/save_keeper.h"
+#include "storage/user_folders.h"
 
 using namespace tenrali;
 
@@ -96,6 +98,14 @@ int main(int argc, char** argv) {
     loop.setWarningSink(warn);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
+    // The player's game is kept between runs; a replay is a film of another game and keeps nothing.
+    std::optional<SaveKeeper> keeper;
+    if (!replay) {
+      SDL_Window* parent = window->sdl();
+      keeper.emplace(game->form, saveFolder(), [parent](const std::string& line) { reportWarning(line, parent); });
+      keeper->start();
+      loop.setSaveKeeper(&*keeper);
+    }
 #ifdef TENRALI_FIRST_FRAME_PROBE
     // The start-up benchmark's build: say when the first picture reached the display, and end.
     timespec now;
