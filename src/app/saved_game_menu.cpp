@@ -37,7 +37,7 @@ void TForm1::askBeforeNewGame() {
   sm.show(E::subw2);
   sm.show(E::kaow);
   setMessageColor(colors::white);
-  sayMessage("usam1.bmp", "トルン", "「続きから　遊べるけど", "　最初から始める？」", "");
+  sayMessage("usam1.bmp", "トルン", "「続きから　遊べるけど", "最初から始める？」", "");
   showYesNo();
 }
 

@@ -33,7 +33,7 @@ SavedGame takeSavedGame(const TForm1& form) {
   const int seeds[3] = {s.pot1Seed, s.pot2Seed, s.pot3Seed};
   for (int p = 0; p < 3; ++p) {
     g.withered[static_cast<std::size_t>(p)] = seeds[p] == NoWeather && sm.get(kPlates[p]).caption == kWithered;
-    g.stars[static_cast<std::size_t>(p)] = sm.get(kStars[p]).visible;
+    if (sm.get(kStars[p]).visible) g.stars[static_cast<std::size_t>(p)] = sm.get(kStars[p]).font.color;
   }
   g.portrait = sm.get(E::kaow).picture;
   for (int i = 0; i < 4; ++i) g.lines[static_cast<std::size_t>(i)] = sm.get(kLines[i]).caption;
@@ -68,7 +68,10 @@ void continueSavedGame(TForm1& form, const SavedGame& g) {
                                                   : "ueki.bmp");
     sm.setCaption(kPlates[p], planted ? s.seedTable[static_cast<std::size_t>(3 * seed)].name
                               : g.withered[static_cast<std::size_t>(p)] ? kWithered : "");
-    if (g.stars[static_cast<std::size_t>(p)]) sm.show(kStars[p]);
+    if (const auto& star = g.stars[static_cast<std::size_t>(p)]) {
+      sm.setFontColor(kStars[p], *star);
+      sm.show(kStars[p]);
+    }
   }
   for (int k = 0; k < kAccessoryKinds; ++k) {
     const int worn = accessoryWornAt(k, s.slotValue(k));

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,7 +32,7 @@ struct SavedGame {
   std::uint64_t random = 0;
   int todayWeather = 0;             // the record of tenki.dat drawn for today
   std::array<bool, 3> withered{};   // the pot's plate says "枯れ"
-  std::array<bool, 3> stars{};      // Label1..Label3 shown
+  std::array<std::optional<Rgb>, 3> stars;  // Label1..Label3: the colour of her place, when shown
   std::string portrait;             // the message window: kaow, mes1..mes4 and their colour
   std::array<std::string, 4> lines;
   Rgb color;

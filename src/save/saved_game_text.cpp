@@ -1,6 +1,7 @@
 // A saved game as text a person can read: one "name value…" a line. Reading trusts nothing: the
 // file may be cut short, edited by hand, written by a newer game or not ours at all, and a game
 // that breaks a rule of its own must never reach the screen.
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <map>
@@ -31,6 +32,23 @@ std::string quoted(std::string_view s) {
 
 std::string flags(const std::array<bool, 3>& f) {
   return std::string(f[0] ? "1" : "0") + " " + (f[1] ? "1" : "0") + " " + (f[2] ? "1" : "0");
+}
+
+std::string hexColor(Rgb c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", c.r, c.g, c.b);
+  return text;
+}
+
+// A colour as the file writes it: "#RRGGBB".
+bool readColor(std::string_view w, Rgb& c) {
+  unsigned v = 0;
+  if (w.size() != 7 || w[0] != '#') return false;
+  for (char d : w.substr(1))
+    if (!std::isxdigit(static_cast<unsigned char>(d))) return false;
+  std::from_chars(w.data() + 1, w.data() + 7, v, 16);
+  c = Rgb{static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
+  return true;
 }
 
 [[noreturn]] void fail(int line, const std::string& what) {
@@ -130,11 +148,23 @@ class Line {
   }
 
   Rgb color() const {
-    unsigned v = 0;
-    if (rest_.size() != 7 || rest_[0] != '#' ||
-        std::from_chars(rest_.data() + 1, rest_.data() + 7, v, 16).ptr != rest_.data() + 7)
-      fail(no_, "\"" + key_ + "\" needs a colour #RRGGBB, not \"" + std::string(rest_) + "\"");
-    return Rgb{static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
+    Rgb c;
+    if (!readColor(rest_, c)) fail(no_, "\"" + key_ + "\" needs a colour #RRGGBB, not \"" + std::string(rest_) + "\"");
+    return c;
+  }
+
+  // Three stars: "-" for one not shown, else its colour.
+  std::array<std::optional<Rgb>, 3> stars() const {
+    const auto w = words(rest_);
+    if (w.size() != 3) fail(no_, "\"" + key_ + "\" needs three stars, each - or #RRGGBB");
+    std::array<std::optional<Rgb>, 3> out;
+    for (std::size_t i = 0; i < 3; ++i) {
+      Rgb c;
+      if (w[i] == "-") continue;
+      if (!readColor(w[i], c)) fail(no_, "\"" + key_ + "\" holds \"" + std::string(w[i]) + "\", neither - nor #RRGGBB");
+      out[i] = c;
+    }
+    return out;
   }
 
   int no() const { return no_; }
@@ -225,16 +255,33 @@ std::string savedGameText(const SavedGame& g) {
   out += "random " + std::to_string(g.random) + "\n";
   out += "todayWeather " + std::to_string(g.todayWeather) + "\n";
   out += "withered " + flags(g.withered) + "\n";
-  out += "stars " + flags(g.stars) + "\n";
+  out += "stars";
+  for (const auto& star : g.stars) out += " " + (star ? hexColor(*star) : std::string("-"));
+  out += "\n";
   out += "portrait " + quoted(g.portrait) + "\n";
   for (int i = 0; i < 4; ++i) out += std::string(kMessageKeys[i + 1]) + " " + quoted(g.lines[static_cast<std::size_t>(i)]) + "\n";
-  char color[16];
-  std::snprintf(color, sizeof color, "#%02X%02X%02X", g.color.r, g.color.g, g.color.b);
-  out += std::string("messageColor ") + color + "\n";
+  out += "messageColor " + hexColor(g.color) + "\n";
   return out;
 }
 
+namespace {
+SavedGame readWhole(std::string_view text);
+}
+
 SavedGame readSavedGame(std::string_view text) {
+  try {
+    return readWhole(text);
+  } catch (const SaveError& e) {
+    // Every save ends with a line break: without one the end of the file is missing.
+    if (text.empty() || text.back() == '\n' || std::string_view(e.what()).find("cut short") != std::string_view::npos)
+      throw;
+    throw SaveError(std::string(e.what()) + " (the file is cut short)");
+  }
+}
+
+namespace {
+
+SavedGame readWhole(std::string_view text) {
   if (text.size() > kSaveSizeLimit) fail(0, "larger than " + std::to_string(kSaveSizeLimit) + " bytes");
   if (text.find('\0') != std::string_view::npos || !validUtf8(text)) fail(0, "not a text file (not UTF-8)");
 
@@ -283,7 +330,7 @@ SavedGame readSavedGame(std::string_view text) {
     } else if (key == "withered") {
       g.withered = value.flags();
     } else if (key == "stars") {
-      g.stars = value.flags();
+      g.stars = value.stars();
     } else if (key == "portrait") {
       g.portrait = value.text();
       if (!pictureName(g.portrait)) fail(no, "\"portrait\" is \"" + g.portrait + "\", not the name of a picture");
@@ -304,5 +351,7 @@ SavedGame readSavedGame(std::string_view text) {
   checkRules(g, lineOf);
   return g;
 }
+
+}  // namespace
 
 }  // namespace tenrali

@@ -109,7 +109,7 @@ bool readPlainFile(const std::string& path, std::size_t limit, std::string& byte
   // opened, so the file cannot be swapped between the check and the read.
   Descriptor in(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (in.fd < 0) {
-    if (errno == ENOENT) return false;
+    if (errno == ENOENT || errno == ENOTDIR) return false;  // no such file, or a file where a folder should be
     fail(path, "cannot open", errno);
   }
   struct stat st {};

@@ -39,7 +39,8 @@ struct WriteSteps {
 WriteSteps& writeSteps();
 
 // The bytes of a plain file of at most `limit` bytes. A folder, a pipe, a device, a larger file
-// or one that cannot be read throws StorageError; a missing file returns false.
+// or one that cannot be read throws StorageError; a missing file (or a path through a file)
+// returns false.
 bool readPlainFile(const std::string& path, std::size_t limit, std::string& bytes);
 
 // Creates a folder and its parents where they are missing (for the player only). Throws
