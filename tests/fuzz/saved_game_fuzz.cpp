@@ -1,24 +1,13 @@
 // A saved game: any bytes are read into a game that keeps every rule of the waiting home screen,
 // or refused with a SaveError. A game that is read writes itself back as text that reads to the
 // same game.
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-#include <string_view>
-
+#include "fuzz_checks.h"
 #include "heroine/heart_values.h"
 #include "save/saved_game.h"
 
-namespace {
-[[noreturn]] void fault(const std::string& what) {
-  std::fprintf(stderr, "fault: %s\n", what.c_str());
-  std::abort();
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tenrali;
+  using fuzz::fault;
   std::string_view text(reinterpret_cast<const char*>(data), size);
   SavedGame g;
   try {
