@@ -164,6 +164,7 @@ TEST(SaveKeeper, ContinueFromTheMenuPutsTheSavedHomeScreenBack) {
   TempFolder t;
   writeFileAtomically(t / SaveKeeper::kFileName, version1());
   Kept k(t.path.string());
+  k.g.menuNew();  // the question, then "続きから" after all
   k.g.form().menuCommand(E::K3);
   TestGame direct;
   continueSavedGame(direct.form(), readSavedGame(version1()));
