@@ -98,14 +98,6 @@ int main(int argc, char** argv) {
     loop.setWarningSink(warn);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
-    // The player's game is kept between runs; a replay is a film of another game and keeps nothing.
-    std::optional<SaveKeeper> keeper;
-    if (!replay) {
-      SDL_Window* parent = window->sdl();
-      keeper.emplace(game->form, saveFolder(), [parent](const std::string& line) { reportWarning(line, parent); });
-      keeper->start();
-      loop.setSaveKeeper(&*keeper);
-    }
 #ifdef TENRALI_FIRST_FRAME_PROBE
     // The start-up benchmark's build: say when the first picture reached the display, and end.
     timespec now;
@@ -115,6 +107,14 @@ int main(int argc, char** argv) {
     status = 0;
 #else
     if (const Image* icon = game->pictures.image("icon.bmp")) window->setIcon(*icon);
+    // The player's game is kept between runs; a replay is a film of another game and keeps nothing.
+    std::optional<SaveKeeper> keeper;
+    if (!replay) {
+      SDL_Window* parent = window->sdl();
+      keeper.emplace(game->form, saveFolder(), [parent](const std::string& line) { reportWarning(line, parent); });
+      keeper->start();
+      loop.setSaveKeeper(&*keeper);
+    }
     status = loop.run();
 #endif
   } catch (const std::exception& e) {

@@ -98,7 +98,8 @@ TEST(SavedGame, ABadSaveIsRefusedSayingWhatIsWrong) {
 
 // A keeper of a save folder with what it told, and the game it keeps.
 struct Kept {
-  explicit Kept(const std::string& folder) : keeper(g.form(), folder, [this](const std::string& l) { told.push_back(l); }) {
+  explicit Kept(const std::string& folder)
+      : keeper(g.form(), folder, [this](const std::string& line) { told.push_back(line); }) {
     keeper.start();
   }
   void step(E clickOn) {

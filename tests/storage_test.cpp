@@ -47,8 +47,16 @@ TEST(Storage, AFailureAtAnyStepOfAWriteLeavesTheOldFile) {
     bool renamed;
   } faults[] = {
       {"create", [](WriteSteps& s) { s.create = [](char*) { errno = EACCES; return -1; }; }, false},
-      {"write", [](WriteSteps& s) { s.write = [](int, const void*, unsigned long) -> long { errno = ENOSPC; return -1; }; }, false},
-      {"short write", [](WriteSteps& s) { s.write = [](int, const void*, unsigned long) -> long { return 0; }; }, false},
+      {"write",
+       [](WriteSteps& s) {
+         s.write = [](int, const void*, unsigned long) -> long {
+           errno = ENOSPC;
+           return -1;
+         };
+       },
+       false},
+      {"short write", [](WriteSteps& s) { s.write = [](int, const void*, unsigned long) -> long { return 0; }; },
+       false},
       {"flush", [](WriteSteps& s) { s.flush = [](int) { errno = EIO; return -1; }; }, false},
       {"close", [](WriteSteps& s) { s.close = [](int fd) { ::close(fd); errno = EIO; return -1; }; }, false},
       {"rename", [](WriteSteps& s) { s.rename = [](const char*, const char*) { errno = EXDEV; return -1; }; }, false},
@@ -65,7 +73,8 @@ TEST(Storage, AFailureAtAnyStepOfAWriteLeavesTheOldFile) {
     }
     steps = real;
     EXPECT_EQ(slurp(file), f.renamed ? "new\n" : "old\n") << f.step;
-    EXPECT_EQ(std::distance(fs::directory_iterator(t.path), fs::directory_iterator()), 1) << f.step << ": a temporary left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.path), fs::directory_iterator()), 1)
+        << f.step << ": a temporary left";
   }
 }
 

@@ -4,11 +4,10 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
-#include <map>
 #include <vector>
 
-#include "heroine/heart_values.h"
 #include "save/saved_game.h"
+#include "save/saved_game_rules.h"
 
 namespace tenrali {
 
@@ -19,7 +18,6 @@ constexpr std::size_t kLongestLine = 1000;
 constexpr std::size_t kLongestText = 200;  // bytes of one message line
 
 const char* const kMessageKeys[5] = {"portrait", "mes1", "mes2", "mes3", "mes4"};
-const char* const kSlotNames[4] = {"hairSlotValue", "braceletSlotValue", "necklaceSlotValue", "ringSlotValue"};
 
 std::string quoted(std::string_view s) {
   std::string out = "\"";
@@ -51,9 +49,7 @@ bool readColor(std::string_view w, Rgb& c) {
   return true;
 }
 
-[[noreturn]] void fail(int line, const std::string& what) {
-  throw SaveError(line > 0 ? "line " + std::to_string(line) + ": " + what : what);
-}
+[[noreturn]] void fail(int line, const std::string& what) { failOnLine(line, what); }
 
 // Whole UTF-8 sequences only: no overlong forms, no surrogates, nothing past U+10FFFF.
 bool validUtf8(std::string_view s) {
@@ -183,61 +179,6 @@ bool pictureName(const std::string& s) {
   return true;
 }
 
-// What a game on the waiting home screen always is: every dialogue idle, no scene, and the rules
-// that bind the fields together.
-struct Expect {
-  const char* field;
-  std::int64_t lo, hi;
-};
-constexpr std::int64_t kMax = INT32_MAX;
-constexpr Expect kRanges[] = {
-    {"sceneTick", 0, 0},          {"dayNumber", 1, kMax},        {"heart", 0, kMax},
-    {"skill", 0, kMax},           {"money", 0, kMax},            {"contestStage", 1, 3},
-    {"contestEntryState", 3, 3},  {"contestResult", 0, 0},       {"harvestState", 5, 5},
-    {"accessoryMakeState", 8, 8}, {"seedMakeState", 7, 7},       {"speciesMakeState", 6, 6},
-    {"giftState", 4, 4},          {"giftChoice", 24, 24},        {"hairSlotValue", 0, 20},
-    {"braceletSlotValue", 0, 20}, {"necklaceSlotValue", 0, 20},  {"ringSlotValue", 0, 20},
-    {"itemViewState", 2, 2},      {"shopState", 5, 5},           {"seedShopState", 5, 5},
-    {"sellIndex", 0, 24},         {"buySeedIndex", 0, 5},        {"chosenFruit", 0, 9},
-    {"chosenKind", 0, 4},         {"plantState", 5, 5},          {"chosenPot", 0, 5},
-    {"chosenSeed", 0, 9},         {"pot1Seed", 0, 9},            {"pot2Seed", 0, 9},
-    {"pot3Seed", 0, 9},           {"seedFruit", 0, 9},           {"speciesFruit", 2, 9},
-    {"pot1Growth", 0, 3},         {"pot2Growth", 0, 3},          {"pot3Growth", 0, 3},
-    {"seedCount", 0, kMax},       {"fruitCount", 0, kMax},       {"accessoryCount", 0, kMax},
-};
-
-const Expect& rangeOf(std::string_view field) {
-  for (const Expect& e : kRanges)
-    if (field == e.field) return e;
-  throw std::logic_error("no range for " + std::string(field));
-}
-
-void checkRules(const SavedGame& g, const std::map<std::string, int>& lineOf) {
-  const GameState& s = g.state;
-  auto at = [&lineOf](const char* key) { return lineOf.at(key); };
-  const int slots[4] = {s.hairSlotValue, s.braceletSlotValue, s.necklaceSlotValue, s.ringSlotValue};
-  for (int k = 0; k < 4; ++k)
-    if (slots[k] != 0 && accessoryWornAt(k, slots[k]) == kNoAccessory)
-      fail(at(kSlotNames[k]), std::string("\"") + kSlotNames[k] + "\" is " + std::to_string(slots[k]) +
-                                  ", the value of no accessory of its kind");
-  const std::int64_t sum = std::int64_t{slots[0]} + slots[1] + slots[2] + slots[3];
-  if (s.heart != sum)
-    fail(at("heart"), "\"heart\" is " + std::to_string(s.heart) + ", but the four slot values add up to " +
-                          std::to_string(sum));
-  if (s.chosenPot == 4) fail(at("chosenPot"), "\"chosenPot\" is 4, which no planting leaves");
-  if (s.speciesFruit > 6 && s.speciesFruit != 9)
-    fail(at("speciesFruit"), "\"speciesFruit\" is " + std::to_string(s.speciesFruit) + ", neither a pair kind nor 9");
-  for (int p = 1; p <= 3; ++p) {
-    const std::string pot = "pot" + std::to_string(p);
-    const int seed = p == 1 ? s.pot1Seed : p == 2 ? s.pot2Seed : s.pot3Seed;
-    const int stage = p == 1 ? s.pot1Growth : p == 2 ? s.pot2Growth : s.pot3Growth;
-    if (seed == NoWeather && stage != 0)
-      fail(at((pot + "Growth").c_str()), "\"" + pot + "Growth\" is " + std::to_string(stage) + " in an empty pot");
-    if (seed != NoWeather && g.withered[static_cast<std::size_t>(p - 1)])
-      fail(at("withered"), "pot " + std::to_string(p) + " is withered but holds seed " + std::to_string(seed));
-  }
-}
-
 }  // namespace
 
 std::string savedGameText(const SavedGame& g) {
@@ -259,7 +200,7 @@ std::string savedGameText(const SavedGame& g) {
   for (const auto& star : g.stars) out += " " + (star ? hexColor(*star) : std::string("-"));
   out += "\n";
   out += "portrait " + quoted(g.portrait) + "\n";
-  for (int i = 0; i < 4; ++i) out += std::string(kMessageKeys[i + 1]) + " " + quoted(g.lines[static_cast<std::size_t>(i)]) + "\n";
+  for (std::size_t i = 0; i < 4; ++i) out += std::string(kMessageKeys[i + 1]) + " " + quoted(g.lines[i]) + "\n";
   out += "messageColor " + hexColor(g.color) + "\n";
   return out;
 }
@@ -318,9 +259,10 @@ SavedGame readWhole(std::string_view text) {
       fail(no, "\"" + key + "\" comes twice (first on line " + std::to_string(lineOf[key]) + ")");
 
     if (const IntField* f = findIntField(key)) {
-      const Expect& r = rangeOf(f->name);
+      const FieldRange& r = rangeOf(f->name);
       const auto v = value.numbers(static_cast<std::size_t>(f->length), r.lo, r.hi);
-      for (int i = 0; i < f->length; ++i) *f->at(g.state, i) = static_cast<std::int32_t>(v[static_cast<std::size_t>(i)]);
+      for (int i = 0; i < f->length; ++i)
+        *f->at(g.state, i) = static_cast<std::int32_t>(v[static_cast<std::size_t>(i)]);
     } else if (key == "won") {
       g.won = value.one(0, 1) == 1;
     } else if (key == "random") {

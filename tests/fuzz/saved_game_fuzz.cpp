@@ -19,10 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const GameState& s = g.state;
   if (s.heart != s.hairSlotValue + s.braceletSlotValue + s.necklaceSlotValue + s.ringSlotValue)
     fault("heart is not the sum of the slots");
+  const int slots[4] = {s.hairSlotValue, s.braceletSlotValue, s.necklaceSlotValue, s.ringSlotValue};
   for (int k = 0; k < kAccessoryKinds; ++k)
-    if (const int v = k == 0 ? s.hairSlotValue : k == 1 ? s.braceletSlotValue : k == 2 ? s.necklaceSlotValue : s.ringSlotValue;
-        v != 0 && accessoryWornAt(k, v) == kNoAccessory)
-      fault("a slot value of no accessory");
+    if (slots[k] != 0 && accessoryWornAt(k, slots[k]) == kNoAccessory) fault("a slot value of no accessory");
   if (s.money < 0 || s.contestStage < 1 || s.contestStage > 3 || g.todayWeather < 0 || g.todayWeather > 7)
     fault("a field out of its range");
   for (int p = 1; p <= 3; ++p) {
