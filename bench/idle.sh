@@ -20,6 +20,7 @@ export XDG_CONFIG_HOME="$PWD/config"
 if [ "${TENRALI_IDLE_READ_ALOUD:-0}" = 1 ]; then
   mkdir -p config/tenrali && printf 'tenrali-settings 1\nread-aloud on\n' >config/tenrali/settings
 fi
+export TENRALI_SAVE_DIR="$(pwd)/saves"  # the game saves on the home screen: not into the player's folder
 "$BUILD/tenrali" &
 PID=$!
 until W=$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null | head -1) && [ -n "$W" ]; do sleep 0.1; done

@@ -90,7 +90,7 @@ std::vector<MenuEntry> settingsMenu(int largest) {
 EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window)
     : form_(form),
       window_(window),
-      menu_(form.screen(), E::K1, {E::K2, E::N2, E::K4}),
+      menu_(form.screen(), E::K1, {E::K2, E::K3, E::N2, E::K4}),
       picture_(form, fonts, pictures, menu_),
       clock_(&sdlClock),
       tell_([](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); }) {
@@ -201,6 +201,8 @@ int EventLoop::run() {
     afterStep();
     // A window shown again may have lost what it showed: it gets the whole picture.
     if (picture_.stale() || exposed_) present();
+    // Then, with the player already seeing it, the game is saved if the home screen waits.
+    if (keeper_) keeper_->afterStep();
 
     // The scene timers share one beat, 100 ms, or 10 ms while Ctrl or Shift is held: the same
     // ticks in the same order, only sooner. A scene started by the player (a click, the menu)
@@ -229,7 +231,10 @@ int EventLoop::run() {
       while (!quit_ && !form_.closed() && clock_->poll(event)) handle(event);
     }
     settleReadAloud();
-    if (quit_ || form_.closed()) return 0;
+    if (quit_ || form_.closed()) {
+      if (keeper_) keeper_->afterStep();  // a click just before closing still counts
+      return 0;
+    }
     if (replaying()) {
       replay_->step(form_, clock_->now());
       continue;

@@ -13,6 +13,7 @@
 #include "platform/menu_bar.h"
 #include "platform/renderer.h"
 #include "platform/replay.h"
+#include "platform/save_keeper.h"
 
 namespace tenrali {
 
@@ -80,6 +81,8 @@ class EventLoop {
   void handle(const SDL_Event& event);
   // Plays a recorded game in the window before handing it to the player.
   void setReplay(Replay* replay) { replay_ = replay; }
+  // Saves the game whenever the home screen waits, once the picture is shown.
+  void setSaveKeeper(SaveKeeper* keeper) { keeper_ = keeper; }
   // Where a picture that cannot be drawn is reported.
   void setWarningSink(std::function<void(const std::string&)> sink);
   // The settings that last (full screen, scale, read-aloud): shown in the menu, kept when changed.
@@ -123,6 +126,7 @@ class EventLoop {
   MenuBar menu_;
   WindowPicture picture_;
   Replay* replay_ = nullptr;
+  SaveKeeper* keeper_ = nullptr;
   LoopClock* clock_;
   Settings* settings_ = nullptr;
   ReadAloud* readAloud_ = nullptr;
