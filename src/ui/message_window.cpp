@@ -80,6 +80,7 @@ void TForm1::advanceMessage() {
     drawWeather();
     showHomeScreen();
     gs.contestStage = 1;
+    report(GameEventKind::MessageMovedOn);
   }
   if (gs.contestStage >= 1 && gs.contestStage <= 3 && gs.contestEntryState == 2) {
     // A click during a contest's arrival scene goes straight to the contest day.
@@ -88,6 +89,7 @@ void TForm1::advanceMessage() {
     sm.enableTimer(E::Timer5, false);
     sm.enableTimer(E::Timer6, false);
     sm.enableTimer(E::Timer3, true);
+    report(GameEventKind::MessageMovedOn);
   }
 }
 

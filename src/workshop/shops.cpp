@@ -120,6 +120,7 @@ void TForm1::menuk3Click() {
   showCancelOnly();
   showShopChoice(*this);
   sayWhichShop(*this);
+  report(GameEventKind::ShopsOpened);
 }
 
 // bsen1: start selling, or acknowledge a sale or a purchase.
@@ -200,6 +201,7 @@ void TForm1::shopOnYes() {
     showButton(E::bsen1, "ok.bmp");
     hideYesNo();
     sayShopThanks();
+    report(GameEventKind::Sold);
   } else if (sell == 4 && buy == 0) {
     greetAccessoryShop(*this);
     showCancelOnly();
@@ -219,6 +221,7 @@ void TForm1::shopOnYes() {
     showButton(E::bsen1, "ok.bmp");
     hideYesNo();
     sayMessage("misew2.bmp", "種屋さん", "「どうもありがとうね！」", "", "");
+    report(GameEventKind::Bought);
   } else if (sell == 0 && buy == 4) {
     hideWeatherButtons();
     showSeedCounter(*this);
@@ -239,6 +242,7 @@ void TForm1::shopOnNo() {
     hideYesNo();
     showMenuButtons();
     sayHomePrompt();
+    report(GameEventKind::ShopsClosed);
   } else if (sell == 1 && buy == 0) {
     hideKindButtons();
     hideAccessoryGrid();

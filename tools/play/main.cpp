@@ -16,6 +16,7 @@
 #include "platform/file_source.h"
 #include "platform/fonts.h"
 #include "platform/renderer.h"
+#include "sound/sound_cues.h"
 
 using namespace tenrali;
 
@@ -79,7 +80,10 @@ std::string clickedJson(E hit) {
 
 class Player {
  public:
-  Player(TForm1& form, FontLibrary& fonts, PictureStore& pictures) : form_(form), renderer_(fonts, pictures) {}
+  Player(TForm1& form, FontLibrary& fonts, PictureStore& pictures, bool soundLog)
+      : form_(form), renderer_(fonts, pictures), soundLog_(soundLog) {
+    form_.events().listen(true);
+  }
 
   // Runs one command; false when the run ends (quit).
   bool run(const std::vector<std::string>& w) {
@@ -125,9 +129,16 @@ class Player {
     } else if (cmd == "screenshot") {
       want(2);
       screenshot(w[1]);
+    } else if (cmd == "sounds") {
+      want(1);
+      std::string list = "[";
+      for (std::size_t i = asked_; i < cues_.size(); ++i) list += (i > asked_ ? "," : "") + json::str(cues_[i].text());
+      asked_ = cues_.size();
+      std::cout << json::Object().raw("sounds", list + "]").done() << '\n';
     } else {
       throw PlayError{"unknown command \"" + cmd + "\""};
     }
+    followSound();
     std::cout.flush();
     return !form_.closed();
   }
@@ -149,8 +160,20 @@ class Player {
     if (!out) throw PlayError{"cannot write \"" + file + "\""};
   }
 
+  // The cues of what the command did, in order; printed as they come with --sound-log.
+  void followSound() {
+    for (const SoundCue& cue : director_.follow(form_.events().take())) {
+      cues_.push_back(cue);
+      if (soundLog_) std::cout << json::Object().text("sound", cue.text()).done() << '\n';
+    }
+  }
+
   TForm1& form_;
   ScreenRenderer renderer_;
+  SoundDirector director_;
+  std::vector<SoundCue> cues_;
+  std::size_t asked_ = 0;  // the cues before this one were answered by "sounds"
+  bool soundLog_;
 };
 
 }  // namespace
@@ -158,6 +181,7 @@ class Player {
 int main(int argc, char** argv) {
   std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
   const char* scriptPath = nullptr;
+  bool soundLog = false;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--seed" && i + 1 < argc) {
@@ -167,10 +191,12 @@ int main(int argc, char** argv) {
         std::cerr << "tenrali-play: --seed: " << e.what << '\n';
         return 2;
       }
+    } else if (arg == "--sound-log") {
+      soundLog = true;
     } else if (!scriptPath && arg.rfind("--", 0) != 0) {
       scriptPath = argv[i];
     } else {
-      std::cerr << "usage: tenrali-play [--seed N] [SCRIPT]\n";
+      std::cerr << "usage: tenrali-play [--seed N] [--sound-log] [SCRIPT]\n";
       return 2;
     }
   }
@@ -189,7 +215,7 @@ int main(int argc, char** argv) {
     DirectoryFileSource files(findGameFolder(argv[0]));
     FilePictureStore pictures(files);
     TForm1 form({fonts, pictures, files}, seed);
-    Player player(form, fonts, pictures);
+    Player player(form, fonts, pictures, soundLog);
     std::string line;
     for (int lineNo = 1; std::getline(script, line); ++lineNo) {
       auto w = playWords(line);
