@@ -162,17 +162,17 @@ class Player {
 
   // The cues of what the command did, in order; printed as they come with --sound-log.
   void followSound() {
-    for (const SoundCue& cue : director_.follow(form_.events().take())) {
-      cues_.push_back(cue);
-      if (soundLog_) std::cout << json::Object().text("sound", cue.text()).done() << '\n';
-    }
+    for (const SoundCue& cue : director_.follow(form_.events().take())) cues_.push_back(cue);
+    for (; soundLog_ && logged_ < cues_.size(); ++logged_)
+      std::cout << json::Object().text("sound", cues_[logged_].text()).done() << '\n';
   }
 
   TForm1& form_;
   ScreenRenderer renderer_;
   SoundDirector director_;
-  std::vector<SoundCue> cues_;
-  std::size_t asked_ = 0;  // the cues before this one were answered by "sounds"
+  std::vector<SoundCue> cues_{SoundCue::music(director_.music())};  // the title's music first
+  std::size_t asked_ = 0;   // the cues before this one were answered by "sounds"
+  std::size_t logged_ = 0;  // and these printed by --sound-log
   bool soundLog_;
 };
 
