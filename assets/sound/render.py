@@ -15,6 +15,7 @@ written to REPORT.
 A score whose file holds "synth NAME ..." is made here instead: the applause, which no
 instrument of the ensemble plays.
 """
+import concurrent.futures
 import os
 import struct
 import subprocess
@@ -105,29 +106,32 @@ def all_off(at):
 # --- Audio files -----------------------------------------------------------------------------------
 
 def read_wav(path):
-    """A float or 16-bit WAV as an array (frames, channels)."""
-    data = open(path, "rb").read()
-    pos, fmt, samples = 12, None, None
+    """A float or 16-bit WAV as an array (frames, channels); a long float recording is mapped
+    from the file rather than read (the whole of the music is some hundreds of megabytes)."""
+    with open(path, "rb") as f:
+        data = f.read(1 << 16)
+    pos, fmt, offset, size = 12, None, None, None
     while pos + 8 <= len(data):
-        kind, size = data[pos:pos + 4], struct.unpack("<I", data[pos + 4:pos + 8])[0]
-        body = data[pos + 8:pos + 8 + size]
+        kind, length = data[pos:pos + 4], struct.unpack("<I", data[pos + 4:pos + 8])[0]
         if kind == b"fmt ":
-            fmt = struct.unpack("<HHIIHH", body[:16])
+            fmt = struct.unpack("<HHIIHH", data[pos + 8:pos + 24])
+            if fmt[0] == 0xFFFE:  # WAVE_FORMAT_EXTENSIBLE: the real format opens the sub-format
+                fmt = (struct.unpack("<H", data[pos + 32:pos + 34])[0],) + fmt[1:]
         elif kind == b"data":
-            samples = body
-        pos += 8 + size + (size & 1)
+            offset, size = pos + 8, length
+            break
+        pos += 8 + length + (length & 1)
     tag, channels, rate, _, _, bits = fmt
-    if tag == 0xFFFE:
-        tag = struct.unpack("<H", data[data.index(b"fmt ") + 8 + 24:][:2])[0]
     if rate != RATE:
         raise SystemExit(f"{path}: {rate} Hz, expected {RATE}")
+    size = min(size, os.path.getsize(path) - offset)
     if tag == 3 and bits == 32:
-        a = np.frombuffer(samples, dtype="<f4").astype(np.float64)
+        a = np.memmap(path, dtype="<f4", mode="r", offset=offset, shape=(size // 4,))
     elif tag == 1 and bits == 16:
-        a = np.frombuffer(samples, dtype="<i2").astype(np.float64) / 32768.0
+        a = np.fromfile(path, dtype="<i2", count=size // 2, offset=offset).astype(np.float64) / 32768.0
     else:
         raise SystemExit(f"{path}: unexpected WAV format {tag}/{bits}")
-    return a.reshape(-1, channels)
+    return a[:len(a) - len(a) % channels].reshape(-1, channels)
 
 
 def write_wav16(path, audio):
@@ -162,12 +166,13 @@ def block_loudness(audio, block=0.4, hop=0.1):
         audio = np.vstack([audio, np.zeros((n - len(audio), audio.shape[1]))])
     weights = k_weighting_power(np.fft.rfftfreq(n, 1.0 / RATE))
     weights[1:(n + 1) // 2] *= 2  # the one-sided spectrum counts these bins twice
+    blocks = np.lib.stride_tricks.sliding_window_view(audio, n, axis=0)[::step]  # (blocks, channels, n)
     out = []
-    for start in range(0, len(audio) - n + 1, step):
-        spectrum = np.fft.rfft(audio[start:start + n], axis=0)
-        mean_square = (np.abs(spectrum) ** 2 * weights[:, None]).sum(axis=0) / (n * n)
-        out.append(-0.691 + 10 * np.log10(max(mean_square.sum(), 1e-20)))
-    return np.array(out)
+    for first in range(0, len(blocks), 64):
+        spectrum = np.fft.rfft(blocks[first:first + 64], axis=-1)
+        mean_square = (np.abs(spectrum) ** 2 * weights).sum(axis=(1, 2)) / (n * n)
+        out.append(-0.691 + 10 * np.log10(np.maximum(mean_square, 1e-20)))
+    return np.concatenate(out)
 
 
 def integrated_loudness(audio):
@@ -234,8 +239,8 @@ def fade(audio, fade_in=0.0, fade_out=0.0):
     return audio
 
 
-def trim_tail(audio, below_peak_db=40.0, keep=0.05):
-    """Cuts the end where it has died away to 40 dB under its peak, keeping a little and fading
+def trim_tail(audio, below_peak_db=30.0, keep=0.05):
+    """Cuts the end where it has died away to 30 dB under its peak, keeping a little and fading
     that out."""
     level = np.abs(audio).max(axis=1)
     loud = np.nonzero(level > level.max() * 10 ** (-below_peak_db / 20))[0]
@@ -305,12 +310,14 @@ def main(argv):
 
     def cut(a, b):
         a, b = int(round(a * RATE)), int(round(b * RATE))
-        part = recording[a:b]
+        part = np.array(recording[a:b], dtype=np.float64)
         if len(part) < b - a:
             part = np.vstack([part, np.zeros((b - a - len(part), 2))])
         return part
 
-    notes, report = [], []
+    notes, report, encodings = [], [], []
+    # The encoder runs beside the measuring, on the build's second core.
+    pool = concurrent.futures.ThreadPoolExecutor(max_workers=2)
     for name, kind, piece, synth, start, length in jobs:
         tags = []
         if synth:
@@ -347,12 +354,15 @@ def main(argv):
         else:
             audio, measured = level(audio, EFFECT_LUFS + offset, momentary_max, name, notes)
         out = os.path.join(out_dir, f"{kind}-{name}.ogg")
-        encode(audio, out, tags, mono=kind == "effect")
+        encodings.append(pool.submit(encode, audio, out, tags, kind == "effect"))
         peak = 20 * np.log10(max(np.abs(audio).max(), 1e-9))
         loop = "loops" if piece is not None and piece.form != "once" else "once"
         if tags:
             loop = f"loops from {tags[0][1] / RATE:.2f} s"
         report.append(f"{kind}-{name}.ogg\t{len(audio) / RATE:6.2f} s\t{measured:6.1f} LUFS\tpeak {peak:5.1f} dBFS\t{loop}")
+    for job in encodings:
+        job.result()
+    pool.shutdown()
     with open(report_path, "w") as f:
         f.write("\n".join(report + notes) + "\n")
     for line in notes:
