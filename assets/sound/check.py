@@ -12,12 +12,15 @@ Decodes every music-*.ogg and effect-*.ogg (oggdec) and checks:
     quieter than the music around it (no gap);
   - a piece played once and every effect end in silence, and start without a jump.
 Prints one line a file; exits 1 when anything fails. With --pictures, draws each file's
-spectrogram (sox) into DIR for a person to look at.
+spectrogram (sox) and its waveform into DIR for a person to look at; the waveforms share one
+scale (full scale at the edges, a line at -20 dBFS), so levels compare by eye.
 """
 import os
+import struct
 import subprocess
 import sys
 import tempfile
+import zlib
 
 import numpy as np
 
@@ -55,6 +58,28 @@ def read_piece(sound_dir_name, scores):
             return float(w[5]) if len(w) > 5 else 0.0, None
     piece = compose.read_score(name, text)
     return piece.level, piece
+
+
+def waveform_png(audio, path, width=1000, height=160):
+    """The first channel's highest and lowest sample in each column, grey on white."""
+    x = audio[:, 0]
+    columns = np.array_split(x, width)
+    image = np.full((height, width), 255, dtype=np.uint8)
+    mid = height // 2
+    line = int(round(mid * 10 ** (-20 / 20)))
+    image[mid - line, :] = image[mid + line, :] = 200
+    for i, c in enumerate(columns):
+        if len(c) == 0:
+            continue
+        top = int(round(mid - c.max() * mid))
+        bottom = int(round(mid - c.min() * mid))
+        image[max(top, 0):min(bottom, height - 1) + 1, i] = 60
+    raw = b"".join(b"\0" + row.tobytes() for row in image)
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 0, 0, 0, 0))
+    png += chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+    open(path, "wb").write(png)
 
 
 def rms_db(a):
@@ -135,6 +160,7 @@ def main(argv):
             os.makedirs(pictures, exist_ok=True)
             subprocess.run(["sox", path, "-n", "spectrogram", "-x", "1000", "-y", "300", "-z", "90", "-t", name,
                             "-o", os.path.join(pictures, stem + ".png")], check=True)
+            waveform_png(audio, os.path.join(pictures, stem + "-wave.png"))
     print(f"{len(names) - failures} passed, {failures} failed")
     return 1 if failures else 0
 

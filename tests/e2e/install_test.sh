@@ -10,7 +10,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 "$CMAKE" --install "$BUILD" --prefix "$PREFIX" >/dev/null || fail "cmake --install failed"
 for f in bin/tenrali bin/tenrali-play share/tenrali/tenki.dat share/tenrali/tane.dat share/tenrali/akuse.dat \
-         share/tenrali/ivent.bmp share/tenrali/icon.bmp share/applications/tenrali.desktop \
+         share/tenrali/ivent.bmp share/tenrali/icon.bmp share/tenrali/music-title.ogg share/tenrali/effect-click.ogg \
+         share/applications/tenrali.desktop \
          share/icons/hicolor/64x64/apps/tenrali.png; do
   [ -s "$PREFIX/$f" ] || fail "$f is not installed"
 done
