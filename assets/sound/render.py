@@ -35,6 +35,7 @@ PEAK_LIMIT = 10 ** (-1.0 / 20)  # no sample above -1 dBFS
 TAIL_SECONDS = 3.0
 EFFECT_TAIL_SECONDS = 2.0
 SEAM_SECONDS = 0.04  # where a loop's end is faded into what came just before its beginning
+LEAD_SECONDS = 0.05  # the notes begin this late in the recording, after the controllers are set
 
 
 # --- MIDI ----------------------------------------------------------------------------------------
@@ -91,8 +92,8 @@ def piece_events(piece, origin, copies):
         repeats = 1 if n.start < body_start or piece.form == "once" else copies
         for r in range(repeats):
             beat = n.start + r * body
-            on = origin + piece.seconds(beat) + 0.05
-            off = origin + piece.seconds(beat + n.length) + 0.05
+            on = origin + piece.seconds(beat) + LEAD_SECONDS
+            off = origin + piece.seconds(beat + n.length) + LEAD_SECONDS
             ch = channels[n.voice]
             events.append((ticks(on), 3, bytes([0x90 | ch, n.pitch, n.velocity])))
             events.append((max(ticks(on) + 1, ticks(off)), 2, bytes([0x80 | ch, n.pitch, 0])))
@@ -326,7 +327,9 @@ def main(argv):
                 raise SystemExit(f"render.py: {name}: unknown synth {synth[1]!r}")
             audio = fade(audio, 0.02, 0.1)
         elif piece.form == "once":
-            audio = cut(start, start + length + (EFFECT_TAIL_SECONDS if kind == "effect" else TAIL_SECONDS) - 0.3)
+            # Heard from just before its first note: an effect follows the click at once.
+            audio = cut(start + LEAD_SECONDS - 0.005,
+                        start + length + (EFFECT_TAIL_SECONDS if kind == "effect" else TAIL_SECONDS) - 0.3)
             audio = trim_tail(audio)
             audio = fade(audio, fade_in=0.002)
         else:
