@@ -15,6 +15,7 @@ fi
 until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
 
 cd "$(mktemp -d)"
+export TENRALI_SAVE_DIR="$(pwd)/saves"  # the game saves on the home screen: not into the player's folder
 export XDG_CONFIG_HOME="$PWD/config"
 mkdir -p config/tenrali
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"

@@ -34,7 +34,7 @@ const bool kNoSound = false;
 }
 
 std::vector<Menu> windowMenus(const bool* music, const bool* effects) {
-  Menu game{E::K1, {}, {MenuEntry::game(E::K2), MenuEntry::game(E::N2), MenuEntry::game(E::K4)}};
+  Menu game{E::K1, {}, {MenuEntry::game(E::K2), MenuEntry::game(E::K3), MenuEntry::game(E::N2), MenuEntry::game(E::K4)}};
   Menu settings{E::count, "設定", {MenuEntry::check("音楽", WindowCommand::Music, music),
                                    MenuEntry::check("効果音", WindowCommand::Effects, effects)}};
   return {game, settings};
@@ -130,6 +130,8 @@ int EventLoop::run() {
     if (sound_) sound_->follow(form_.events().take());
     // A window shown again may have lost what it showed: it gets the whole picture.
     if (picture_.stale() || exposed_) present();
+    // Then, with the player already seeing it, the game is saved if the home screen waits.
+    if (keeper_) keeper_->afterStep();
 
     // The scene timers share one 100 ms beat. A scene started by the player (a click, the menu)
     // first ticks one whole interval later; one started by a tick keeps the beat it began on.
@@ -153,7 +155,10 @@ int EventLoop::run() {
       handle(event);
       while (!quit_ && !form_.closed() && SDL_PollEvent(&event)) handle(event);
     }
-    if (quit_ || form_.closed()) return 0;
+    if (quit_ || form_.closed()) {
+      if (keeper_) keeper_->afterStep();  // a click just before closing still counts
+      return 0;
+    }
     if (replaying()) {
       replay_->step(form_, SDL_GetTicks64());
       continue;
