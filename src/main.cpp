@@ -18,6 +18,7 @@
 #include "platform/message_box.h"
 #include "platform/read_aloud.h"
 #include "platform/save_keeper.h"
+#include "platform/sound_player.h"
 #include "platform/speech_service.h"
 #include "storage/settings.h"
 #include "storage/user_folders.h"
@@ -103,20 +104,24 @@ int main(int argc, char** argv) {
     // The player's settings: a bad file is told once and the defaults are used.
     Settings settings = loadUserSettings();
     if (!settings.problem().empty()) warn("tenrali: " + settings.takeProblem());
+    SoundPlayer sound(game->files.folder(), settings, warn);
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
                                           scaleForDisplay(settings));
     if (settings.flag("fullscreen", false)) window->setFullScreen(true);
-    EventLoop loop(game->form, game->fonts, game->pictures, *window);
+    EventLoop loop(game->form, game->fonts, game->pictures, *window, &sound);
     loop.setWarningSink(warn);
     loop.setSettings(&settings);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
     // Read-aloud, once the player sees the window: the speech service is reached only when it
     // is wanted; without one the menu's entry is greyed.
-    SpeechService speech([] {
+    // An event type of its own: the sound player has one too.
+    const Uint32 speechReached = SDL_RegisterEvents(1);
+    SpeechService speech([speechReached] {
+      if (speechReached == static_cast<Uint32>(-1)) return;
       SDL_Event reached{};  // wakes the loop to start reading
-      reached.type = SDL_USEREVENT;
+      reached.type = speechReached;
       SDL_PushEvent(&reached);
     });
     ReadAloud readAloud(speech);
@@ -140,6 +145,8 @@ int main(int argc, char** argv) {
       keeper->start();
       loop.setSaveKeeper(&*keeper);
     }
+    // The sound device is opened and the music read only once the first frame is on screen.
+    sound.start();
     status = loop.run();
 #endif
   } catch (const std::exception& e) {

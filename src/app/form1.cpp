@@ -82,7 +82,11 @@ bool movesStoryOn(E e) {
 
 E TForm1::clickAt(int x, int y) {
   E hit = sm.hitTest(x, y);
-  if (hit != E::count && sm.get(hit).clickable) clickElement(hit);
+  if (hit != E::count && sm.get(hit).clickable) {
+    // The message window and the scene pictures move the story on: they press no button.
+    if (!movesStoryOn(hit)) report(GameEventKind::ButtonPressed, static_cast<int>(hit));
+    clickElement(hit);
+  }
   keys_.follow(*this);
   return hit;
 }
@@ -148,6 +152,7 @@ void TForm1::tickInterval() {
 // "新規開始": the opening starts at its first step on the timer's first tick; one game a run.
 void TForm1::K2Click() {
   sm.enableTimer(E::Timer1, true);
+  report(GameEventKind::OpeningStarted);
   gs.sceneTick = 29;
   gs.contestStage = 0;
   sm.enableMenuItem(E::K2, false);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/game_events.h"
 #include "data/file_source.h"
 #include "data/random_int.h"
 #include "state/game_state.h"
@@ -36,6 +37,10 @@ class TForm1 {
   RandomInt& random() { return rng; }
   const RandomInt& random() const { return rng; }
   bool closed() const { return closed_; }
+
+  // --- What happened, for whoever listens (sound) ----------------------------------------------
+  void report(GameEventKind kind, int value = 0) { events_.report(kind, value); }
+  GameEventLog& events() { return events_; }
 
   // --- Input from the front end ---------------------------------------------------------------
   // A left click at a client point: the click rule picks the element, whose binding (if any)
@@ -266,6 +271,7 @@ class TForm1 {
   RandomInt rng;
   Keyboard keys_;
   Said said_;
+  GameEventLog events_;
   bool closed_ = false;
   SaveStatus saveStatus_ = SaveStatus::None;
   std::function<void()> continue_;

@@ -71,11 +71,11 @@ std::vector<MenuEntry> settingsMenu(int largest) {
     e.caption = "-";
     return e;
   };
-  std::vector<MenuEntry> m{entry(kCommandFullScreen, "全画面表示", "F11", true)};
+  std::vector<MenuEntry> m{entry(kCommandMusic, "音楽", "", true), entry(kCommandEffects, "効果音", "", true),
+                           entry(kCommandReadAloud, "読み上げ", "", true), separator(),
+                           entry(kCommandFullScreen, "全画面表示", "F11", true)};
   for (int f = 1; f <= std::min(largest, 4); ++f)
     m.push_back(entry(kCommandScale + f, ("大きさ ×" + std::to_string(f)).c_str(), "", true));
-  m.push_back(separator());
-  m.push_back(entry(kCommandReadAloud, "読み上げ", "", true));
   m.push_back(separator());
   m.push_back(entry(kCommandScreenshot, "スクリーンショット", "F12", false));
   m.push_back(separator());
@@ -87,16 +87,29 @@ std::vector<MenuEntry> settingsMenu(int largest) {
 
 }  // namespace
 
-EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window)
+MenuBar windowMenuBar(const ScreenModel& screen, int largest) {
+  MenuBar bar(screen, E::K1, {E::K2, E::K3, E::N2, E::K4});
+  bar.addMenu("設定", settingsMenu(largest));
+  return bar;
+}
+
+EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window,
+                     SoundPlayer* sound)
     : form_(form),
       window_(window),
-      menu_(form.screen(), E::K1, {E::K2, E::K3, E::N2, E::K4}),
+      sound_(sound),
+      menu_(windowMenuBar(form.screen(), largestScale(window.sdl()))),
       picture_(form, fonts, pictures, menu_),
       clock_(&sdlClock),
       tell_([](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); }) {
-  menu_.addMenu("設定", settingsMenu(largestScale(window.sdl())));
   menu_.setChecked(kCommandScale + window.windowScale(), true);
+  // Without a sound player there is nothing to switch.
+  menu_.setChecked(kCommandMusic, sound_ && *sound_->musicOn());
+  menu_.setChecked(kCommandEffects, sound_ && *sound_->effectsOn());
+  menu_.setEnabled(kCommandMusic, sound_ != nullptr);
+  menu_.setEnabled(kCommandEffects, sound_ != nullptr);
   menu_.layout(fonts);
+  if (sound_) form_.events().listen(true);
 }
 
 void EventLoop::setWarningSink(std::function<void(const std::string&)> sink) {
@@ -138,6 +151,7 @@ void EventLoop::mouseUp(int x, int y) {
 }
 
 void EventLoop::handle(const SDL_Event& e) {
+  if (sound_ && sound_->handle(e)) return;
   switch (e.type) {
     case SDL_QUIT:
       quit_ = true;
@@ -181,8 +195,9 @@ void EventLoop::handle(const SDL_Event& e) {
   }
 }
 
-// What follows a step of the game: new lines are spoken.
+// What follows a step of the game: what it did is heard before it is seen, new lines are spoken.
 void EventLoop::afterStep() {
+  if (sound_) sound_->follow(form_.events().take());
   if (readAloud_) {
     readAloud_->follow(form_);
     if (readAloud_->failed() && menu_.findCommand(kCommandReadAloud)->enabled) {

@@ -14,6 +14,7 @@
 #include "platform/renderer.h"
 #include "platform/replay.h"
 #include "platform/save_keeper.h"
+#include "platform/sound_player.h"
 
 namespace tenrali {
 
@@ -67,12 +68,20 @@ enum WindowCommand : int {
   kCommandReadAloud,
   kCommandScreenshot,
   kCommandFastForward,  // greyed: it only says how
+  kCommandMusic,
+  kCommandEffects,
   kCommandScale = 10,   // + the factor
 };
 
+// The window's menus: the game's ("ゲーム") and the settings ("設定": the sound, read-aloud, full
+// screen, the sizes up to `largestScale`, the screenshot and how to fast-forward), unchecked.
+MenuBar windowMenuBar(const ScreenModel& screen, int largestScale);
+
 class EventLoop {
  public:
-  EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window);
+  // With a sound player, what the game does is heard and the settings menu switches the sound.
+  EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window,
+            SoundPlayer* sound = nullptr);
   // Draws and shows the first picture.
   void showFirstFrame();
   // Runs until the game ends (the window is closed or "終了"); returns the exit status.
@@ -116,6 +125,7 @@ class EventLoop {
   void toggleFullScreen();
   void chooseScale(int factor);
   void screenshot();
+  void switchSound(int command);
   void keep(const char* key, int value, bool isFlag);
   void present();
   void afterStep();
@@ -123,6 +133,7 @@ class EventLoop {
 
   TForm1& form_;
   GameWindow& window_;
+  SoundPlayer* sound_;
   MenuBar menu_;
   WindowPicture picture_;
   Replay* replay_ = nullptr;

@@ -1,5 +1,5 @@
-// The window's own menu commands: full screen, the window's size, read-aloud and the
-// screenshot; each setting is kept in the player's settings file when it changes.
+// The window's own menu commands: the sound, full screen, the window's size, read-aloud and
+// the screenshot; each setting is kept in the player's settings file when it changes.
 #include <ctime>
 #include <utility>
 
@@ -93,8 +93,19 @@ void EventLoop::screenshot() {
   }
 }
 
+// "音楽" and "効果音": the sound player keeps the choice in the settings.
+void EventLoop::switchSound(int c) {
+  if (!sound_) return;
+  if (c == kCommandMusic) sound_->setMusic(!*sound_->musicOn());
+  else sound_->setEffects(!*sound_->effectsOn());
+  menu_.setChecked(kCommandMusic, *sound_->musicOn());
+  menu_.setChecked(kCommandEffects, *sound_->effectsOn());
+}
+
 void EventLoop::command(int c) {
   switch (c) {
+    case kCommandMusic:
+    case kCommandEffects: return switchSound(c);
     case kCommandFullScreen: return toggleFullScreen();
     case kCommandReadAloud: return turnReadAloud(!wantSpeech_, true);
     case kCommandScreenshot: return screenshot();
