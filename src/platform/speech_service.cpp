@@ -10,7 +10,7 @@
 #include <utility>
 
 #ifdef TENRALI_HAVE_SPEECHD
-#include <libspeechd.h>
+#include "platform/speech_library.h"
 #endif
 
 namespace tenrali {
@@ -80,14 +80,18 @@ namespace {
 // The service's thread: reaches the service, then speaks what it is handed until told to quit.
 void serve(std::shared_ptr<SpeechService::State> s) {
 #ifdef TENRALI_HAVE_SPEECHD
-  char* error = nullptr;
-  SPDConnection* c = spd_open2("tenrali", "main", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
   std::string why;
-  if (!c) {
-    why = error && *error ? error : "speech-dispatcher does not answer";
-    while (!why.empty() && (why.back() == '\n' || why.back() == ' ')) why.pop_back();
+  SPDConnection* c = nullptr;
+  const SpeechLibrary* spd = openSpeechLibrary(why);
+  if (spd) {
+    char* error = nullptr;
+    c = spd->spd_open2("tenrali", "main", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
+    if (!c) {
+      why = error && *error ? error : "speech-dispatcher does not answer";
+      while (!why.empty() && (why.back() == '\n' || why.back() == ' ')) why.pop_back();
+    }
+    std::free(error);
   }
-  std::free(error);
 #else
   void* c = nullptr;
   const std::string why = "this game was built without speech-dispatcher";
@@ -104,8 +108,8 @@ void serve(std::shared_ptr<SpeechService::State> s) {
     const std::string text = say ? std::move(s->text) : std::string();
     lock.unlock();
 #ifdef TENRALI_HAVE_SPEECHD
-    if (stop) spd_cancel(c);
-    const bool ok = !say || spd_say(c, SPD_MESSAGE, text.c_str()) >= 0;
+    if (stop) spd->spd_cancel(c);
+    const bool ok = !say || spd->spd_say(c, SPD_MESSAGE, text.c_str()) >= 0;
 #else
     const bool ok = !say && !stop;
 #endif
@@ -114,7 +118,7 @@ void serve(std::shared_ptr<SpeechService::State> s) {
   }
   lock.unlock();
 #ifdef TENRALI_HAVE_SPEECHD
-  if (c) spd_close(c);
+  if (c) spd->spd_close(c);
 #endif
 }
 
