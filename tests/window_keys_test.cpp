@@ -14,6 +14,7 @@
 #include "platform/game_window.h"
 #include "platform/read_aloud.h"
 #include "storage/settings.h"
+#include "support/dummy_window.h"
 #include "support/test_game.h"
 
 namespace tenrali::test {
@@ -54,20 +55,12 @@ class SilentSpeech : public SpeechPort {
 class WindowKeys : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    configureSdl();
-    startVideo();
-    window = std::make_unique<GameWindow>("test", 0, 0, kWindowWidth, kWindowHeight, 1);
+    window = openDummyWindow(1);
     loop = std::make_unique<EventLoop>(g.form(), sharedFonts(), g.sm().pictures(), *window);
     loop->setWarningSink([this](const std::string& line) { told.push_back(line); });
     loop->showFirstFrame();
   }
-  void TearDown() override {
-    loop.reset();
-    window.reset();
-    SDL_Quit();
-    unsetenv("SDL_VIDEODRIVER");
-  }
+  void TearDown() override { closeDummyWindow(loop, window); }
   // A key pressed and let go.
   void key(SDL_Keycode k, Uint16 mod = KMOD_NONE) {
     loop->handle(keyEvent(SDL_KEYDOWN, k, mod));
