@@ -78,8 +78,7 @@ bool EventLoop::menuKey(SDL_Keycode key) {
     case SDLK_F10: menu_.key(MenuKey::Close); break;
     default: return false;
   }
-  if (chosen.command) command(chosen.command);
-  else if (chosen) form_.menuCommand(chosen.item);
+  take(chosen);
   return true;
 }
 

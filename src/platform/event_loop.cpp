@@ -112,6 +112,12 @@ EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, G
   if (sound_) form_.events().listen(true);
 }
 
+// An entry of the menu, chosen by the mouse or the keys: the game's, or the window's own command.
+void EventLoop::take(const MenuChoice& chosen) {
+  if (chosen.command) command(chosen.command);
+  else if (chosen) form_.menuCommand(chosen.item);
+}
+
 void EventLoop::setWarningSink(std::function<void(const std::string&)> sink) {
   picture_.renderer().setWarningSink(sink);
   tell_ = std::move(sink);
@@ -139,9 +145,7 @@ void EventLoop::mouseUp(int x, int y) {
   const PressOwner owner = press_;
   press_ = PressOwner::None;
   if (owner == PressOwner::Menu || menu_.isOpen()) {
-    const MenuChoice chosen = menu_.release(x, y);
-    if (chosen.command) command(chosen.command);
-    else if (chosen) form_.menuCommand(chosen.item);
+    take(menu_.release(x, y));
     return;
   }
   if (owner != PressOwner::Client || replaying()) return;  // a replay goes exactly as recorded

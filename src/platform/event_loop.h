@@ -121,6 +121,7 @@ class EventLoop {
   void keyUp(const SDL_KeyboardEvent& key);
   bool menuKey(SDL_Keycode key);
   void gameKey(const SDL_KeyboardEvent& key);
+  void take(const MenuChoice& chosen);
   void command(int command);
   void toggleFullScreen();
   void chooseScale(int factor);
