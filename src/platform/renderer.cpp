@@ -57,6 +57,23 @@ void ScreenRenderer::drawPicture(const ScreenModel& screen, E e, Image& out) {
                   static_cast<std::size_t>(w - sx) * sizeof(std::uint32_t));
 }
 
+// Where a right-aligned label of a panel must end its text: at its own right edge, or where a
+// later opaque label of the same panel begins over it (the day number beside "日目"), so that
+// no digit lies hidden under the other label.
+int ScreenRenderer::textEnd(const ScreenModel& screen, E e, const Rect& r) const {
+  const Element& el = screen.get(e);
+  int end = r.x + r.w;
+  if (el.parent == E::count || el.align != Align::Right) return end;
+  for (int i = index(e) + 1; i < kElementCount; ++i) {
+    const E other = elementAt(i);
+    const Element& o = screen.get(other);
+    if (o.parent != el.parent || o.kind != Kind::Label || o.transparent || !screen.isShown(other)) continue;
+    const Rect q = screen.rect(other);
+    if (q.y < r.y + r.h && r.y < q.y + q.h && q.x < end && q.x + q.w > r.x) end = std::max(q.x, r.x);
+  }
+  return end;
+}
+
 void ScreenRenderer::drawLabel(const ScreenModel& screen, E e, Image& out) {
   const Element& el = screen.get(e);
   Rect r = screen.rect(e);
@@ -65,7 +82,7 @@ void ScreenRenderer::drawLabel(const ScreenModel& screen, E e, Image& out) {
   // A slanted caption may finish its last glyph past the label's edge; a right-aligned one at the
   // window's edge moves in just far enough to be seen whole.
   const int ink = std::max(fonts_.inkWidth(el.font, el.caption), r.w);
-  int x = r.x;
+  int x = r.x - (r.x + r.w - textEnd(screen, e, r));
   if (el.align == Align::Right && x + ink > out.width) x = std::max(0, out.width - ink);
   fonts_.draw(out, x, r.y, el.font, el.caption, x, r.y, ink, r.h);
 }

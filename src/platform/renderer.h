@@ -29,6 +29,7 @@ class ScreenRenderer {
   void drawPicture(const ScreenModel& screen, E e, Image& out);
   void drawLabel(const ScreenModel& screen, E e, Image& out);
   void drawPanel(const ScreenModel& screen, E e, Image& out);
+  int textEnd(const ScreenModel& screen, E e, const Rect& r) const;
   FontLibrary& fonts_;
   PictureStore& pictures_;
   std::function<void(const std::string&)> warn_;
