@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_map>
 
 namespace tenrali::test {
 
@@ -48,6 +49,22 @@ std::vector<Flow> flows(const GameState& s) {
 }
 
 bool within(int v, int lo, int hi) { return v >= lo && v <= hi; }
+
+// How wide a line of the message window is on screen, in unscaled pixels: the widest of its
+// width as the game measures it and as the window sets it at two and three times its size
+// (where the face's hinting may make it a pixel or two wider than twice or thrice).
+int drawnWidth(const Element& line) {
+  static std::unordered_map<std::string, int> known;
+  auto found = known.find(line.caption);
+  if (found != known.end()) return found->second;
+  int widest = 0;
+  for (int scale : {1, 2, 3}) {
+    Font font = line.font;
+    font.height *= scale;
+    widest = std::max(widest, (sharedFonts().measure(font, line.caption).width + scale - 1) / scale);
+  }
+  return known.emplace(line.caption, widest).first->second;
+}
 
 bool overlaps(const Rect& a, const Rect& b) {
   return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
@@ -155,10 +172,11 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
     fail("a dialogue is open with no button to go on:" + openNames);
 
   // Every line the message window says is whole: within the window, and clear of every button
-  // on screen (measured with the real fonts).
+  // on screen (measured with the real fonts, at every scale the window draws).
   for (E line : {E::mes1, E::mes2, E::mes3, E::mes4}) {
     if (!sm.isShown(line) || sm.get(line).caption.empty()) continue;
-    const Rect r = sm.rect(line);
+    Rect r = sm.rect(line);
+    r.w = std::max(r.w, drawnWidth(sm.get(line)));
     const std::string said = std::string(elementName(line)) + " \"" + sm.get(line).caption + "\"";
     if (r.x + r.w > 600) fail(said + " runs past the window's right edge");
     for (int i = 0; i < kDrawnElements; ++i) {
