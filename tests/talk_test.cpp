@@ -70,13 +70,22 @@ TEST(Talk, SheHelpsEachTimeTheHeroHasNothing) {
     EXPECT_EQ(g.caption(E::kanek), "20");
     EXPECT_EQ(g.message(), "usaw2.bmp|ララベ|「トルンくん　少ないけど|よかったら　これ使って」|");
   }
-  // One coin, or one thing in any stock, and she gives nothing.
-  for (std::int32_t* one : {&s.money, &s.seedCount[Snow], &s.fruitCount[Rainbow], &s.accessoryCount[23]}) {
+  // One thing in any stock, and she gives nothing.
+  for (std::int32_t* one : {&s.seedCount[Snow], &s.fruitCount[Rainbow], &s.accessoryCount[23]}) {
     s.money = 0;
     *one = 1;
     g.click(E::menuk8);
-    EXPECT_LE(s.money, 1);
+    EXPECT_EQ(s.money, 0);
     *one = 0;
+  }
+  // A purse that cannot buy the cheapest seed (10 ポエ) is as empty as none, unless there is stock.
+  const struct { int money, seeds, after; } purses[] = {{5, 0, 25}, {5, 1, 5}, {9, 0, 29}, {10, 0, 10}};
+  for (auto [money, seeds, after] : purses) {
+    s.money = money;
+    s.seedCount[Normal] = seeds;
+    g.click(E::menuk8);
+    EXPECT_EQ(s.money, after) << money << " ポエ, " << seeds << " seeds";
+    if (after != money) EXPECT_EQ(g.caption(E::kanek), std::to_string(after));
   }
 }
 

@@ -4,13 +4,14 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "workshop/seed_offers.h"
 
 namespace tenrali {
 
 namespace {
 
 constexpr int kShopsClosed = 5;
-constexpr int kNoSeedRow = 5;
+constexpr int kNoSeedRow = kSeedOffers;
 
 // What the accessory shop pays, by accessory index. The price follows the fruit the accessory is
 // made of, and hail pays more than rainbow.
@@ -39,22 +40,9 @@ const char* offerLine(int price) {
   return "";
 }
 
-// The seed shop's rows: the weather-kind button (which is also the seed kind sold), the price
-// and the keeper's question. No thunder, sun-shower, hail or rainbow seeds are sold.
-struct SeedRow {
-  int kind;
-  int price;
-  const char* question;
-};
-constexpr SeedRow kSeedRows[kNoSeedRow] = {
-    {Normal, 10, "「１０ポエだけどいい？」"}, {Sunny, 20, "「２０ポエだけどいい？」"},
-    {Cloudy, 45, "「４５ポエだけどいい？」"}, {Rain, 60, "「６０ポエだけどいい？」"},
-    {Snow, 110, "「１１０ポエだけどいい？」"},
-};
-
 int seedRowOf(int kind) {
   for (int row = 0; row < kNoSeedRow; ++row)
-    if (kSeedRows[row].kind == kind) return row;
+    if (kSeedOffer[row].kind == kind) return row;
   return -1;
 }
 
@@ -175,13 +163,13 @@ void TForm1::shopSellOffer(int index) {
 void TForm1::seedShopChoice(int kind) {
   const int row = seedRowOf(kind);
   if (row < 0 || gs.shopState != 0 || gs.seedShopState != 1) return;
-  if (gs.money < kSeedRows[row].price) {
+  if (gs.money < kSeedOffer[row].price) {
     sayMessage("misew1.bmp", "種屋さん", "「ちょっとたりないわね。」", "", "");
     return;
   }
   gs.buySeedIndex = row;
   showYesNo();
-  sayMessage("misew1.bmp", "種屋さん", kSeedRows[row].question, "", "");
+  sayMessage("misew1.bmp", "種屋さん", kSeedOffer[row].question, "", "");
   gs.seedShopState = 2;
 }
 
@@ -208,11 +196,11 @@ void TForm1::shopOnYes() {
     // The purchase. The purse was checked when the seed was picked; it is checked again so it
     // can never go below 0.
     const int row = gs.buySeedIndex;
-    if (row < 0 || row >= kNoSeedRow || gs.money < kSeedRows[row].price) return;
+    if (row < 0 || row >= kNoSeedRow || gs.money < kSeedOffer[row].price) return;
     gs.buySeedIndex = kNoSeedRow;
     gs.seedShopState = 3;
-    gs.seedCount[static_cast<std::size_t>(kSeedRows[row].kind)] += 1;
-    gs.money -= kSeedRows[row].price;
+    gs.seedCount[static_cast<std::size_t>(kSeedOffer[row].kind)] += 1;
+    gs.money -= kSeedOffer[row].price;
     sm.setNumber(E::kanek, gs.money);
     hideSeedPriceList();
     showSeedStock();

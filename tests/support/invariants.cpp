@@ -225,6 +225,20 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
            std::to_string(slots[k]));
   }
 
+  // A game never dies silently: from the home screen there is always a way on, something to
+  // plant, harvest, make or sell, the price of a seed, or her help when he talks to her.
+  if (menu && started) {
+    auto any = [](const auto& counts) { return std::any_of(counts.begin(), counts.end(), [](auto c) { return c > 0; }); };
+    const bool planted = s.pot1Seed != NoWeather || s.pot2Seed != NoWeather || s.pot3Seed != NoWeather;
+    if (!any(s.seedCount) && !any(s.fruitCount) && !any(s.accessoryCount) && !planted && s.money < 10) {
+      TForm1 talk = f;
+      talk.clickElement(E::menuk8);
+      if (talk.state().money < 10)
+        fail("a dead end: " + std::to_string(s.money) + " ポエ, nothing in stock or in the pots, and talking to her gives " +
+             std::to_string(talk.state().money - s.money) + " ポエ");
+    }
+  }
+
   // The home screen shows the numbers, the weather and the pots as they are.
   if (menu) {
     for (E scene : kScenePictures)
@@ -329,7 +343,8 @@ std::vector<std::string> checkLedger(const Ledger& b, const Ledger& a) {
   const bool given = b.giftState == 2 && a.giftState == 3;
   const bool feePaid = b.contestEntryState == 1 && a.contestEntryState == 2;
   const bool dayChanged = a.day == b.day + 1;
-  const bool allEmpty = b.money == 0 && std::all_of(b.seeds.begin(), b.seeds.end(), [](int v) { return v == 0; }) &&
+  // Her help comes when he has nothing in stock and not the price of a seed (10 ポエ).
+  const bool allEmpty = b.money < 10 && std::all_of(b.seeds.begin(), b.seeds.end(), [](int v) { return v == 0; }) &&
                         std::all_of(b.fruits.begin(), b.fruits.end(), [](int v) { return v == 0; }) &&
                         std::all_of(b.accessories.begin(), b.accessories.end(), [](int v) { return v == 0; });
 

@@ -1322,7 +1322,6 @@ def ivent11():
 
 def icon():
     sc = Scene("icon", 64, 64)
-    # nothing behind the rounded square: its corners are transparent in the icon with alpha
     sc.add('<rect x="1" y="1" width="62" height="62" rx="13" fill="%s" stroke="%s" stroke-width="2"/>' % (
         sc.lin([(0, "#8a5cb8"), (1, "#4b2a6b")]), LINE))
     # a rainbow arc behind
