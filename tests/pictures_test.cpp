@@ -12,6 +12,7 @@
 
 #include "data/data_files.h"
 #include "data/picture_files.h"
+#include "data/png.h"
 #include "platform/file_source.h"
 #include "platform/png_reader.h"
 #include "platform/scaled_pictures.h"
@@ -67,6 +68,31 @@ TEST(Pictures, EveryListedPictureIsBuiltAtItsSize) {
   ASSERT_EQ(icon.width * 1000 + icon.height, 64064);
   EXPECT_EQ(icon.at(0, 0) >> 24, 0u);
   EXPECT_EQ(icon.at(32, 32) >> 24, 255u);
+}
+
+// A PNG file reads back as written; one too large for the game, cut short or not a PNG at all is
+// refused with a reason before anything is drawn from it.
+TEST(Pictures, APngIsReadWholeOrRefused) {
+  Image small;
+  small.width = 3;
+  small.height = 2;
+  small.pixels = {0x102030, 0xFFFFFF, 0x000000, 0xABCDEF, 0x00FF00, 0x800080};
+  const std::string png = encodePng(small);
+  Image back;
+  std::string error;
+  ASSERT_TRUE(decodePng(png, back, error)) << error;
+  EXPECT_EQ(back.pixels, small.pixels);
+  ASSERT_TRUE(decodePng(png, back, error, true));
+  EXPECT_EQ(back.at(0, 1), 0xFFABCDEFu) << "an opaque picture keeps its alpha";
+  Image wide;
+  wide.width = kMaxPictureSide + 1;
+  wide.height = 1;
+  wide.pixels.assign(static_cast<std::size_t>(wide.width), 0);
+  for (const std::string& bad : {encodePng(wide), png.substr(0, png.size() / 2), std::string("GIF89a")}) {
+    error.clear();
+    EXPECT_FALSE(decodePng(bad, back, error));
+    EXPECT_FALSE(error.empty());
+  }
 }
 
 // A larger rendering is used only when it is exactly that many times the size of its picture:
