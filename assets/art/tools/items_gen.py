@@ -171,6 +171,16 @@ def stem_path(x0, y0, x1, y1, bend=3.0, sw=3.2):
             % (d, OUT, f(sw + 2), d, STEM, f(sw)))
 
 
+def rainbow_shape(cid, d, x, y, band, step, sw):
+    """The path d filled with the rainbow's bands from (x, y) down, inside a thick outline."""
+    defs = '<clipPath id="%s"><path d="%s"/></clipPath>' % (cid, d)
+    s = '<path d="%s" fill="%s" stroke="%s" stroke-width="%s"/>' % (d, OUT, OUT, f(sw))
+    s += '<g clip-path="url(#%s)">' % cid
+    for i, c in enumerate(RAINBOW):
+        s += '<rect x="%s" y="%s" width="20" height="%s" fill="%s"/>' % (f(x), f(y + i * step), f(band), c)
+    return defs, s + '</g>'
+
+
 def bud(kind, cx, cy, uid):
     """A closed bud of the kind's colour with green sepals."""
     m, sh, hi = KIND[kind]
@@ -180,13 +190,7 @@ def bud(kind, cx, cy, uid):
         f(cx - 8), f(cy + 3), f(cx - 6), f(cy - 6), f(cx), f(cy - 10))
     s = ""
     if kind == "niji":
-        cid = "bud" + uid
-        defs += '<clipPath id="%s"><path d="%s"/></clipPath>' % (cid, d)
-        s += '<path d="%s" fill="%s" stroke="%s" stroke-width="4"/>' % (d, OUT, OUT)
-        s += '<g clip-path="url(#%s)">' % cid
-        for i, c in enumerate(RAINBOW):
-            s += '<rect x="%s" y="%s" width="20" height="2.45" fill="%s"/>' % (f(cx - 10), f(cy - 10 + i * 2.3), c)
-        s += '</g>'
+        defs, s = rainbow_shape("bud" + uid, d, cx - 10, cy - 10, 2.45, 2.3, 4)
     else:
         s += '<path d="%s" fill="%s" stroke="%s" stroke-width="2"/>' % (d, m, OUT)
         s += '<path d="M%s,%s C%s,%s %s,%s %s,%s C%s,%s %s,%s %s,%s Z" fill="%s"/>' % (
@@ -226,13 +230,8 @@ def seed_cap(kind, cx, cy):
         f(cx + 4), f(cy + 1.6), f(cx - 4), f(cy + 1.6), f(cx - 9), f(cy + 3.5))
     g = '<g transform="translate(%s,%s) rotate(-12) scale(1.45) translate(%s,%s)">' % (f(cx), f(cy), f(-cx), f(-cy))
     if kind == "niji":
-        cid = "cap" + kind
-        defs += '<clipPath id="%s"><path d="%s"/></clipPath>' % (cid, shell)
-        g += '<path d="%s" fill="%s" stroke="%s" stroke-width="3.6"/>' % (shell, OUT, OUT)
-        g += '<g clip-path="url(#%s)">' % cid
-        for i, c in enumerate(RAINBOW):
-            g += '<rect x="%s" y="%s" width="20" height="1.75" fill="%s"/>' % (f(cx - 10), f(cy - 6.5 + i * 1.6), c)
-        g += '</g>'
+        defs, bands = rainbow_shape("cap" + kind, shell, cx - 10, cy - 6.5, 1.75, 1.6, 3.6)
+        g += bands
     else:
         g += '<path d="%s" fill="%s" stroke="%s" stroke-width="1.8" stroke-linejoin="round"/>' % (shell, m, OUT)
         g += '<path d="M%s,%s C%s,%s %s,%s %s,%s" fill="none" stroke="%s" stroke-width="2" stroke-linecap="round"/>' % (
