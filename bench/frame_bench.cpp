@@ -53,7 +53,8 @@ BENCHMARK(BM_RenderSceneFrame)->Unit(benchmark::kMicrosecond);
 void BM_WindowPictureAfterChange(benchmark::State& state) {
   Game game;
   game.homeScreen();
-  MenuBar menu(game.form.screen(), E::K1, {E::K2, E::N2, E::K4});
+  const bool off = false;
+  MenuBar menu(game.form.screen(), windowMenus(&off, &off));
   menu.layout(fonts());
   ScaledPictureStore larger(game.pictures, game.files);
   WindowPicture picture(game.form, fonts(), larger, menu, static_cast<int>(state.range(0)));
@@ -75,7 +76,8 @@ void BM_PresentToSurface(benchmark::State& state) {
   startVideo();
   {
     Game game;
-    MenuBar menu(game.form.screen(), E::K1, {E::K2, E::N2, E::K4});
+    const bool off = false;
+    MenuBar menu(game.form.screen(), windowMenus(&off, &off));
     menu.layout(fonts());
     const int scale = static_cast<int>(state.range(0));
     WindowPicture picture(game.form, fonts(), game.pictures, menu, scale);

@@ -17,6 +17,10 @@
 #include "platform/game_window.h"
 #include "platform/message_box.h"
 #include "platform/png_reader.h"
+#include "platform/save_keeper.h"
+#include "platform/sound_player.h"
+#include "storage/settings.h"
+#include "storage/user_folders.h"
 #include "usage.h"
 
 using namespace tenrali;
@@ -108,10 +112,13 @@ int main(int argc, char** argv) {
     std::unique_ptr<GameParts> game = pending.get();
     auto warn = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
     game->form.screen().setWarningSink(warn);
+    Settings settings = loadUserSettings();
+    if (!settings.problem().empty()) warn("tenrali: " + settings.takeProblem());
+    SoundPlayer sound(game->files.folder(), settings, warn);
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
                                           scaleForDisplay());
-    EventLoop loop(game->form, game->fonts, game->scaledPictures, *window);
+    EventLoop loop(game->form, game->fonts, game->scaledPictures, *window, &sound);
     loop.setWarningSink(warn);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
@@ -124,6 +131,16 @@ int main(int argc, char** argv) {
     status = 0;
 #else
     setWindowIcon(*window, game->files, game->pictures);
+    // The player's game is kept between runs; a replay is a film of another game and keeps nothing.
+    std::optional<SaveKeeper> keeper;
+    if (!replay) {
+      SDL_Window* parent = window->sdl();
+      keeper.emplace(game->form, saveFolder(), [parent](const std::string& line) { reportWarning(line, parent); });
+      keeper->start();
+      loop.setSaveKeeper(&*keeper);
+    }
+    // The sound device is opened and the music read only once the first frame is on screen.
+    sound.start();
     status = loop.run();
 #endif
   } catch (const std::exception& e) {
