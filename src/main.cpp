@@ -16,6 +16,7 @@
 #include "platform/game_parts.h"
 #include "platform/game_window.h"
 #include "platform/message_box.h"
+#include "platform/png_reader.h"
 #include "platform/read_aloud.h"
 #include "platform/save_keeper.h"
 #include "platform/sound_player.h"
@@ -38,8 +39,20 @@ int scaleForDisplay(const Settings& settings) {
   if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
   float dpi = 0;
   if (SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) != 0) dpi = 0;
-  return chooseScale(std::getenv("TENRALI_SCALE"), usable.w, usable.h, dpi, kWindowWidth, kWindowHeight,
-                     settings.number("scale", 0, 0, 8));
+  const ScaleChoice choice = chooseScale(std::getenv("TENRALI_SCALE"), usable.w, usable.h, dpi, kWindowWidth,
+                                         kWindowHeight, settings.number("scale", 0, 0, 8));
+  if (!choice.note.empty()) std::fprintf(stderr, "%s\n", choice.note.c_str());
+  return choice.scale;
+}
+
+// The icon with its transparency (icon.png) where there is one, else the plain icon.bmp.
+void setWindowIcon(GameWindow& window, FileSource& files, PictureStore& pictures) {
+  std::string bytes, error;
+  Image withAlpha;
+  if (files.read("icon.png", bytes, error) && decodePng(bytes, withAlpha, error, true))
+    window.setIcon(withAlpha, true);
+  else if (const Image* icon = pictures.image("icon.bmp"))
+    window.setIcon(*icon);
 }
 
 struct Options {
@@ -109,14 +122,14 @@ int main(int argc, char** argv) {
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
                                           scaleForDisplay(settings));
     if (settings.flag("fullscreen", false)) window->setFullScreen(true);
-    EventLoop loop(game->form, game->fonts, game->pictures, *window, &sound);
+    EventLoop loop(game->form, game->fonts, game->scaledPictures, *window, &sound);
     loop.setWarningSink(warn);
     loop.setSettings(&settings);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
     // Read-aloud, once the player sees the window: the speech service is reached only when it
-    // is wanted; without one the menu's entry is greyed.
-    // An event type of its own: the sound player has one too.
+    // is wanted; without one the menu's entry is greyed. Its wake-up has an event type of its
+    // own: the sound player has one too.
     const Uint32 speechReached = SDL_RegisterEvents(1);
     SpeechService speech([speechReached] {
       if (speechReached == static_cast<Uint32>(-1)) return;
@@ -136,7 +149,7 @@ int main(int argc, char** argv) {
 #else
     if (settings.flag("read-aloud", false)) loop.turnReadAloud(true);
     else if (!SpeechService::available()) loop.setReadAloudAvailable(false);
-    if (const Image* icon = game->pictures.image("icon.bmp")) window->setIcon(*icon);
+    setWindowIcon(*window, game->files, game->pictures);
     // The player's game is kept between runs; a replay is a film of another game and keeps nothing.
     std::optional<SaveKeeper> keeper;
     if (!replay) {

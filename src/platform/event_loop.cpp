@@ -9,12 +9,18 @@
 
 namespace tenrali {
 
-bool WindowPicture::stale() const {
+bool WindowPicture::stale(ButtonLook look) const {
   return form_.screen().revision() != clientRevision_ || menu_.revision() != menuRevision_ ||
-         form_.keyboard().revision() != ringRevision_;
+         form_.keyboard().revision() != ringRevision_ || !(look == look_);
 }
 
-const Image& WindowPicture::draw() {
+void WindowPicture::setScale(int scale) {
+  if (scale == renderer_.scale()) return;
+  renderer_.setScale(scale);
+  clientRevision_ = ~std::uint64_t{0};  // the game's picture is drawn again at the new scale
+}
+
+const Image& WindowPicture::draw(ButtonLook look) {
   const ScreenModel& sm = form_.screen();
   // The game's picture is drawn again only when the game changed something; the menu's own
   // changes (opening, the highlight) only paint over it.
@@ -22,16 +28,21 @@ const Image& WindowPicture::draw() {
     renderer_.render(sm, client_);
     clientRevision_ = sm.revision();
   }
-  if (window_.width != kWindowWidth || window_.height != kWindowHeight) {
-    window_.width = kWindowWidth;
-    window_.height = kWindowHeight;
-    window_.pixels.assign(static_cast<std::size_t>(kWindowWidth) * kWindowHeight, kFaceColor);
+  const int scale = renderer_.scale();
+  if (window_.width != kWindowWidth * scale || window_.height != kWindowHeight * scale) {
+    window_.width = kWindowWidth * scale;
+    window_.height = kWindowHeight * scale;
+    window_.pixels.assign(static_cast<std::size_t>(window_.width) * window_.height, kFaceColor);
   }
-  std::memcpy(&window_.pixels[static_cast<std::size_t>(kMenuBarHeight) * kWindowWidth], client_.pixels.data(),
-              client_.pixels.size() * sizeof(std::uint32_t));
-  if (form_.keyboard().focused() != E::count) drawFocusRing(window_, form_.keyboard().ring(), kMenuBarHeight);
+  std::memcpy(&window_.pixels[static_cast<std::size_t>(kMenuBarHeight * scale) * window_.width],
+              client_.pixels.data(), client_.pixels.size() * sizeof(std::uint32_t));
+  // The button's look, the keyboard's ring over it, and the menu bar over both.
+  drawButtonLook(window_, sm, look, kMenuBarHeight * scale, scale);
+  look_ = look;
+  if (form_.keyboard().focused() != E::count)
+    drawFocusRing(window_, form_.keyboard().ring(), kMenuBarHeight, scale);
   ringRevision_ = form_.keyboard().revision();
-  menu_.draw(window_, fonts_);
+  menu_.draw(window_, fonts_, scale);
   menuRevision_ = menu_.revision();
   return window_;
 }
@@ -99,7 +110,7 @@ EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, G
       window_(window),
       sound_(sound),
       menu_(windowMenuBar(form.screen(), largestScale(window.sdl()))),
-      picture_(form, fonts, pictures, menu_),
+      picture_(form, fonts, pictures, menu_, window.scale()),
       clock_(&sdlClock),
       tell_([](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); }) {
   menu_.setChecked(kCommandScale + window.windowScale(), true);
@@ -124,8 +135,18 @@ void EventLoop::setWarningSink(std::function<void(const std::string&)> sink) {
 }
 
 void EventLoop::present() {
-  window_.present(picture_.draw());
+  // Full screen and the size chosen in the menu change the factor: the picture follows it.
+  picture_.setScale(window_.drawScale());
+  window_.present(picture_.draw(look()));
   exposed_ = false;
+}
+
+ButtonLook EventLoop::look() const {
+  if (!pointerIn_ || replaying() || menu_.isOpen() || press_ == PressOwner::Menu) return {};
+  const E e = form_.screen().hitTest(mouseX_, mouseY_ - kMenuBarHeight);
+  // While the button is held, only the button it went down on answers.
+  if (!isButton(form_, e) || (press_ == PressOwner::Client && pressed_ != e)) return {};
+  return {e, press_ == PressOwner::Client};
 }
 
 void EventLoop::showFirstFrame() { present(); }
@@ -161,14 +182,20 @@ void EventLoop::handle(const SDL_Event& e) {
       quit_ = true;
       break;
     case SDL_MOUSEBUTTONDOWN:
-      if (e.button.button == SDL_BUTTON_LEFT) mouseDown(window_.unscaleX(e.button.x), window_.unscaleY(e.button.y));
-      break;
     case SDL_MOUSEBUTTONUP:
-      if (e.button.button == SDL_BUTTON_LEFT) mouseUp(window_.unscaleX(e.button.x), window_.unscaleY(e.button.y));
+      mouseX_ = window_.unscaleX(e.button.x);
+      mouseY_ = window_.unscaleY(e.button.y);
+      pointerIn_ = true;
+      if (e.button.button != SDL_BUTTON_LEFT) break;
+      if (e.type == SDL_MOUSEBUTTONDOWN) mouseDown(mouseX_, mouseY_);
+      else mouseUp(mouseX_, mouseY_);
       break;
     case SDL_MOUSEMOTION:
+      mouseX_ = window_.unscaleX(e.motion.x);
+      mouseY_ = window_.unscaleY(e.motion.y);
+      pointerIn_ = true;
       if (e.motion.xrel != 0 || e.motion.yrel != 0) form_.keyboard().mouseUsed();
-      menu_.move(window_.unscaleX(e.motion.x), window_.unscaleY(e.motion.y));
+      menu_.move(mouseX_, mouseY_);
       break;
     case SDL_KEYDOWN:
       keyDown(e.key);
@@ -189,7 +216,10 @@ void EventLoop::handle(const SDL_Event& e) {
           held_ = 0;  // the keys let go elsewhere never tell us
           altAlone_ = false;
           break;
-        case SDL_WINDOWEVENT_LEAVE: menu_.move(-1, -1); break;
+        case SDL_WINDOWEVENT_LEAVE:
+          pointerIn_ = false;
+          menu_.move(-1, -1);
+          break;
         case SDL_WINDOWEVENT_CLOSE: quit_ = true; break;
         default: break;
       }
@@ -219,7 +249,7 @@ int EventLoop::run() {
     if (quit_ || form_.closed()) return 0;
     afterStep();
     // A window shown again may have lost what it showed: it gets the whole picture.
-    if (picture_.stale() || exposed_) present();
+    if (picture_.stale(look()) || exposed_) present();
     // Then, with the player already seeing it, the game is saved if the home screen waits.
     if (keeper_) keeper_->afterStep();
 

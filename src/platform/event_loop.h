@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/form1.h"
+#include "platform/button_looks.h"
 #include "platform/game_window.h"
 #include "platform/menu_bar.h"
 #include "platform/renderer.h"
@@ -26,16 +27,19 @@ class SpeechPort;
 inline constexpr int kWindowWidth = kClientWidth;
 inline constexpr int kWindowHeight = kMenuBarHeight + kClientHeight;
 
-// Draws the window's picture from the game's screen model, the keyboard's focus ring and the
-// menu bar, each redrawn only when it changed.
+// Draws the window's picture from the game's screen model, the keyboard's focus ring, the menu
+// bar and the look of the button under the mouse, each redrawn only when it changed, at the
+// window's scale.
 class WindowPicture {
  public:
-  WindowPicture(TForm1& form, FontLibrary& fonts, PictureStore& pictures, MenuBar& menu)
-      : form_(form), fonts_(fonts), renderer_(fonts, pictures), menu_(menu) {}
+  WindowPicture(TForm1& form, FontLibrary& fonts, PictureStore& pictures, MenuBar& menu, int scale = 1)
+      : form_(form), fonts_(fonts), renderer_(fonts, pictures, scale), menu_(menu) {}
   // True when the picture changed since it was last drawn.
-  bool stale() const;
+  bool stale(ButtonLook look = {}) const;
   // Brings the picture up to date.
-  const Image& draw();
+  const Image& draw(ButtonLook look = {});
+  // The factor the picture is drawn at from now on.
+  void setScale(int scale);
   const Image& picture() const { return window_; }
   // The game's own picture, as tenrali-play's screenshot draws it (no ring, no menu).
   const Image& client() const { return client_; }
@@ -50,6 +54,7 @@ class WindowPicture {
   std::uint64_t clientRevision_ = 0;
   unsigned menuRevision_ = ~0u;
   unsigned ringRevision_ = ~0u;
+  ButtonLook look_;
 };
 
 // Time and events: SDL's, or in tests a script on a clock of its own.
@@ -90,6 +95,8 @@ class EventLoop {
   void handle(const SDL_Event& event);
   // Plays a recorded game in the window before handing it to the player.
   void setReplay(Replay* replay) { replay_ = replay; }
+  // The look of the button under the mouse (none while a replay plays or the menu is open).
+  ButtonLook look() const;
   // Saves the game whenever the home screen waits, once the picture is shown.
   void setSaveKeeper(SaveKeeper* keeper) { keeper_ = keeper; }
   // Where a picture that cannot be drawn is reported.
@@ -159,6 +166,9 @@ class EventLoop {
   bool fastBeat_ = false;  // the beat was last set at the fast pace
   Uint64 nextTick_ = 0;
   unsigned long long beats_ = 0;
+  // Where the mouse is, in unscaled window coordinates, and whether it is over the window.
+  int mouseX_ = -1, mouseY_ = -1;
+  bool pointerIn_ = false;
 };
 
 }  // namespace tenrali

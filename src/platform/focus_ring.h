@@ -8,7 +8,8 @@
 namespace tenrali {
 
 // Draws the ring around `around` (client coordinates) into `out`, whose client area begins `top`
-// rows down (the window's picture has the menu bar above it).
-void drawFocusRing(Image& out, Rect around, int top = 0);
+// rows down (the window's picture has the menu bar above it), both unscaled; `out` is drawn at
+// `scale`, the ring's lines as thick.
+void drawFocusRing(Image& out, Rect around, int top = 0, int scale = 1);
 
 }  // namespace tenrali

@@ -17,12 +17,17 @@ void configureSdl();
 // display to show the window on (SDL would otherwise pick an invisible driver by itself).
 void startVideo();
 
-// The whole factor the 600 x 400 picture is scaled by: TENRALI_SCALE when it names one (1..8),
-// otherwise the one the player chose last time (`saved`, 0 for none), otherwise what the
-// display's size and density call for; but for TENRALI_SCALE, never so large the window no
-// longer fits the usable area.
-int chooseScale(const char* requested, int usableWidth, int usableHeight, float dpi, int windowWidth,
-                int windowHeight, int saved = 0);
+// The whole factor the window is drawn at: TENRALI_SCALE when it names one (1..8), otherwise the
+// one the player chose last time (`saved`, 0 for none), otherwise what the display's size and
+// density call for; never so large that the window no longer fits the screen's usable area. A
+// factor asked for that does not fit falls back to the largest that does, and `note` says so in
+// one line (empty otherwise).
+struct ScaleChoice {
+  int scale = 1;
+  std::string note;
+};
+ScaleChoice chooseScale(const char* requested, int usableWidth, int usableHeight, float dpi, int windowWidth,
+                        int windowHeight, int saved = 0);
 
 class GameWindow {
  public:
@@ -48,10 +53,15 @@ class GameWindow {
   int windowScale() const { return windowScale_; }
   // The window's size changed (the display's event): the picture is placed again.
   void resized() { placed_ = false; }
+  // The factor the next picture is shown at, once placed on the window as it now stands: a
+  // picture drawn at it is shown pixel for pixel.
+  int drawScale();
 
-  // Shows a picture of the unscaled window size, each pixel as a scale x scale square.
+  // Shows a picture of the window's size in pixels, or of its unscaled size with each pixel as a
+  // scale x scale square.
   void present(const Image& picture);
-  void setIcon(const Image& icon);
+  // The window's icon; with alpha, its pixels are 0xAARRGGBB, otherwise opaque 0x00RRGGBB.
+  void setIcon(const Image& icon, bool withAlpha = false);
 
  private:
   SDL_Surface* surface();

@@ -15,6 +15,7 @@ constexpr int kTextLeft = 28;       // the gutter where a desktop menu puts its 
 constexpr int kTextRight = 40;
 constexpr int kShortcutGap = 24;    // between an entry's caption and its shortcut
 constexpr int kShadow = 2;
+constexpr int kWindowWidthUnscaled = 600;
 
 constexpr std::uint32_t kBarColor = 0xF0F0F0;
 constexpr std::uint32_t kBarLine = 0xE0E0E0;
@@ -29,11 +30,11 @@ constexpr Rgb kGreyText{0x6D, 0x6D, 0x6D};
 
 Font menuFont(Rgb color) { return Font{faces::pGothic, 12, color, false, false}; }
 
-void frame(Image& out, Rect r, std::uint32_t color) {
-  fillRect(out, {r.x, r.y, r.w, 1}, color);
-  fillRect(out, {r.x, r.y + r.h - 1, r.w, 1}, color);
-  fillRect(out, {r.x, r.y, 1, r.h}, color);
-  fillRect(out, {r.x + r.w - 1, r.y, 1, r.h}, color);
+void frame(Image& out, Rect r, std::uint32_t color, int w) {
+  fillRect(out, {r.x, r.y, r.w, w}, color);
+  fillRect(out, {r.x, r.y + r.h - w, r.w, w}, color);
+  fillRect(out, {r.x, r.y, w, r.h}, color);
+  fillRect(out, {r.x + r.w - w, r.y, w, r.h}, color);
 }
 
 // Darkens what lies under a drop shadow.
@@ -48,10 +49,11 @@ void shade(Image& out, Rect r) {
     }
 }
 
-// A check mark in the gutter, two strokes two pixels thick, centred on (cx, cy).
-void checkMark(Image& out, int cx, int cy, std::uint32_t color) {
-  for (int i = 0; i <= 3; ++i) fillRect(out, {cx - 4 + i, cy + i - 1, 1, 3}, color);
-  for (int i = 0; i <= 5; ++i) fillRect(out, {cx + i, cy + 1 - i, 1, 3}, color);
+// A check mark in the gutter, two strokes two pixels thick, centred on (cx, cy), drawn `s` times
+// larger.
+void checkMark(Image& out, int cx, int cy, std::uint32_t color, int s) {
+  for (int i = 0; i <= 3; ++i) fillRect(out, {cx + (i - 4) * s, cy + (i - 1) * s, s, 3 * s}, color);
+  for (int i = 0; i <= 5; ++i) fillRect(out, {cx + i * s, cy + (1 - i) * s, s, 3 * s}, color);
 }
 
 }  // namespace
@@ -258,45 +260,51 @@ void MenuBar::setEnabled(int c, bool enabled) {
   ++revision_;
 }
 
-void MenuBar::draw(Image& out, FontLibrary& fonts) const {
-  fillRect(out, {0, 0, out.width, kMenuBarHeight - 1}, kBarColor);
-  fillRect(out, {0, kMenuBarHeight - 1, out.width, 1}, kBarLine);
-  const Font font = menuFont(kText);
-  const int textHeight = fonts.measure(font, title(menus_[0])).height;
+void MenuBar::draw(Image& out, FontLibrary& fonts, int scale) const {
+  const int s = std::max(scale, 1);
+  auto at = [s](Rect r) { return Rect{r.x * s, r.y * s, r.w * s, r.h * s}; };
+  auto font = [s](Rgb color) {
+    Font f = menuFont(color);
+    f.height *= s;
+    return f;
+  };
+  fillRect(out, at({0, 0, kWindowWidthUnscaled, kMenuBarHeight - 1}), kBarColor);
+  fillRect(out, at({0, kMenuBarHeight - 1, kWindowWidthUnscaled, 1}), kBarLine);
+  const int textHeight = fonts.measure(font(kText), title(menus_[0])).height;
   for (std::size_t m = 0; m < menus_.size(); ++m) {
-    const Rect t = titleRect(m);
-    if (open_ == static_cast<int>(m)) {
+    const Rect t = at(titleRect(m));
+    if (static_cast<int>(m) == open_) {
       fillRect(out, t, kOpenTitleFill);
-      frame(out, t, kOpenTitleEdge);
+      frame(out, t, kOpenTitleEdge, s);
     }
-    fonts.draw(out, t.x + kTitlePad, t.y + (t.h - textHeight) / 2, font, title(menus_[m]), t.x, t.y, t.w, t.h);
+    fonts.draw(out, t.x + kTitlePad * s, t.y + (t.h - textHeight) / 2, font(kText), title(menus_[m]), t.x, t.y, t.w,
+               t.h);
   }
   if (!isOpen()) return;
 
-  const Rect d = dropDownRect();
-  shade(out, {d.x + d.w, d.y + kShadow, kShadow, d.h});
-  shade(out, {d.x + kShadow, d.y + d.h, d.w - kShadow, kShadow});
+  const Rect d = at(dropDownRect());
+  shade(out, {d.x + d.w, d.y + kShadow * s, kShadow * s, d.h});
+  shade(out, {d.x + kShadow * s, d.y + d.h, d.w - kShadow * s, kShadow * s});
   fillRect(out, d, kDropFill);
-  frame(out, d, kDropEdge);
+  frame(out, d, kDropEdge, s);
   const std::vector<MenuEntry>& entries = shown().entries;
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    const Rect r = entryRect(i);
+    const Rect r = at(entryRect(i));
     if (isSeparator(i)) {
-      fillRect(out, {r.x + kTextLeft - 2, r.y + r.h / 2, r.w - kTextLeft + 2, 1}, kSeparatorLine);
+      fillRect(out, {r.x + (kTextLeft - 2) * s, r.y + r.h / 2, r.w - (kTextLeft - 2) * s, s}, kSeparatorLine);
       continue;
     }
     if (static_cast<int>(i) == highlight_) fillRect(out, r, kHighlightFill);
-    const bool enabled = takes(static_cast<int>(i));
-    const Rgb color = enabled ? kText : kGreyText;
-    const Font f = menuFont(color);
+    const Rgb color = takes(static_cast<int>(i)) ? kText : kGreyText;
+    const Font f = font(color);
     const int textY = r.y + (r.h - textHeight) / 2;
-    fonts.draw(out, r.x + kTextLeft, textY, f, caption(entries[i]), r.x, r.y, r.w, r.h);
+    fonts.draw(out, r.x + kTextLeft * s, textY, f, caption(entries[i]), r.x, r.y, r.w, r.h);
     if (!entries[i].shortcut.empty()) {
       const int w = fonts.measure(f, entries[i].shortcut).width;
-      fonts.draw(out, r.x + r.w - kTextRight / 2 - w, textY, f, entries[i].shortcut, r.x, r.y, r.w, r.h);
+      fonts.draw(out, r.x + r.w - kTextRight * s / 2 - w, textY, f, entries[i].shortcut, r.x, r.y, r.w, r.h);
     }
     if (entries[i].checkable && entries[i].checked)
-      checkMark(out, r.x + kTextLeft / 2, r.y + r.h / 2, (std::uint32_t{color.r} << 16) | (color.g << 8) | color.b);
+      checkMark(out, r.x + kTextLeft * s / 2, r.y + r.h / 2, (std::uint32_t{color.r} << 16) | (color.g << 8) | color.b, s);
   }
 }
 

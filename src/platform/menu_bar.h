@@ -79,8 +79,9 @@ class MenuBar {
   std::size_t entryCount() const { return shown().entries.size(); }
   bool isSeparator(std::size_t index) const;
 
-  // Draws the bar, and the drop-down when open, into the window picture (600 wide, the bar on top).
-  void draw(Image& window, FontLibrary& fonts) const;
+  // Draws the bar, and the drop-down when open, into the window picture (600 wide times the
+  // scale, the bar on top).
+  void draw(Image& window, FontLibrary& fonts, int scale = 1) const;
   // Measures the captions; until then a default width is used. Call once the fonts are up.
   void layout(FontLibrary& fonts);
 

@@ -168,7 +168,7 @@ class Player {
   void screenshot(const std::string& file) {
     Image shot;
     renderer_.render(form_.screen(), shot);
-    if (form_.keyboard().focused() != E::count) drawFocusRing(shot, form_.keyboard().ring());
+    if (form_.keyboard().focused() != E::count) drawFocusRing(shot, form_.keyboard().ring(), 0, renderer_.scale());
     std::string bytes;
     auto endsWith = [&file](const char* ext) {
       std::string e = ext;
