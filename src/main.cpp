@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
                                           scaleForDisplay());
-    EventLoop loop(game->form, game->fonts, game->pictures, *window);
+    EventLoop loop(game->form, std::move(game->content), *window);
     loop.setWarningSink(warn);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();

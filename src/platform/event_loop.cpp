@@ -10,6 +10,7 @@ bool WindowPicture::stale() const {
 }
 
 const Image& WindowPicture::draw() {
+  if (!stale()) return window_;
   const ScreenModel& sm = form_.screen();
   // The game's picture is drawn again only when the game changed something; the menu's own
   // changes (opening, the highlight) only paint over it.
@@ -29,13 +30,16 @@ const Image& WindowPicture::draw() {
   return window_;
 }
 
-EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window)
-    : form_(form),
-      window_(window),
-      menu_(form.screen(), E::K1, {E::K2, E::N2, E::K4}),
-      picture_(form, fonts, pictures, menu_) {
-  menu_.layout(fonts);
+WindowContent::WindowContent(TForm1& form, FontLibrary& fonts, PictureStore& pictures)
+    : menu(form.screen(), E::K1, {E::K2, E::N2, E::K4}), picture(form, fonts, pictures, menu) {
+  menu.layout(fonts);
 }
+
+EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window)
+    : EventLoop(form, std::make_unique<WindowContent>(form, fonts, pictures), window) {}
+
+EventLoop::EventLoop(TForm1& form, std::unique_ptr<WindowContent> content, GameWindow& window)
+    : form_(form), window_(window), content_(std::move(content)), menu_(content_->menu), picture_(content_->picture) {}
 
 void EventLoop::present() {
   window_.present(picture_.draw());

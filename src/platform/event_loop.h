@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "app/form1.h"
 #include "platform/game_window.h"
@@ -41,9 +42,18 @@ class WindowPicture {
   unsigned menuRevision_ = ~0u;
 };
 
+// The menu bar and the window's picture: made, and their first picture drawn, before the window
+// exists (on the thread that builds the game), then handed to the event loop.
+struct WindowContent {
+  WindowContent(TForm1& form, FontLibrary& fonts, PictureStore& pictures);
+  MenuBar menu;
+  WindowPicture picture;
+};
+
 class EventLoop {
  public:
   EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window);
+  EventLoop(TForm1& form, std::unique_ptr<WindowContent> content, GameWindow& window);
   // Draws and shows the first picture.
   void showFirstFrame();
   // Runs until the game ends (the window is closed or "終了"); returns the exit status.
@@ -64,8 +74,9 @@ class EventLoop {
 
   TForm1& form_;
   GameWindow& window_;
-  MenuBar menu_;
-  WindowPicture picture_;
+  std::unique_ptr<WindowContent> content_;
+  MenuBar& menu_;
+  WindowPicture& picture_;
   Replay* replay_ = nullptr;
   bool replaying() const { return replay_ && replay_->playing(); }
   bool quit_ = false;

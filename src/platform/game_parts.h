@@ -1,13 +1,16 @@
 #pragma once
 // Everything the game is made of apart from its window: the fonts, the game folder, the
-// pictures and the main window object. They are built on a helper thread while SDL connects to
-// the display, then handed to the window's thread, which alone uses them from then on.
+// pictures, the main window object and the window's first picture. They are built on a helper
+// thread while SDL connects to the display, then handed to the window's thread, which alone uses
+// them from then on. Only what the title needs is done here: the menu's face, the title's
+// picture, the data files; every other face and picture waits for its first use.
 #include <cstdint>
 #include <future>
 #include <memory>
 
 #include "app/form1.h"
 #include "data/picture_files.h"
+#include "platform/event_loop.h"
 #include "platform/file_source.h"
 #include "platform/fonts.h"
 
@@ -19,11 +22,11 @@ struct GameParts {
   DirectoryFileSource files;
   FilePictureStore pictures;
   TForm1 form;
+  std::unique_ptr<WindowContent> content;  // its first picture drawn
 };
 
 // Starts building; get() hands the parts over, or throws what stopped them (a DataError, a
-// FontError). The title's picture is drawn once on the way, so the caches hold what the first
-// frame needs.
+// FontError).
 std::future<std::unique_ptr<GameParts>> buildGameParts(const char* program, std::uint32_t seed);
 
 }  // namespace tenrali

@@ -30,6 +30,7 @@ void ScreenRenderer::render(const ScreenModel& screen, Image& out) {
       default: break;
     }
   }
+  pictures_.frameDrawn();
 }
 
 // Opaque, unscaled, at the element's top-left corner; clipped at its right and bottom edges.
