@@ -1,4 +1,6 @@
 // Tenrali: the game in its window.
+#include <malloc.h>
+
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -69,6 +71,9 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  // Scene pictures and their files come and go in blocks of about a megabyte: each straight from
+  // the system and back to it when freed, none left as a hole in the heap.
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
   // SDL switches the process to the user's locale and back while it opens the X input method;
   // in that locale from the start, the switch changes nothing under the helper thread's feet.
   std::setlocale(LC_ALL, "");

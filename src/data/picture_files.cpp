@@ -41,18 +41,30 @@ bool FilePictureStore::load(const std::string& name, int& width, int& height, st
 
 const Image* FilePictureStore::image(const std::string& name) {
   Entry& e = entry(name);
-  if (e.ok && !e.decoded) e.ok = decode(name, e);
+  if (e.ok && !e.decoded) {
+    // A new scene picture takes the place of the last one before it is decoded, not after.
+    if (large(e)) letGoOfLargePicturesNotDrawnYet();
+    e.ok = decode(name, e);
+  }
   if (!e.ok) return nullptr;
   e.drawnIn = frame_;
   return &e.image;
 }
 
-void FilePictureStore::frameDrawn() {
+bool FilePictureStore::large(const Entry& e) {
+  return static_cast<std::int64_t>(e.width) * e.height >= kLargePicturePixels;
+}
+
+void FilePictureStore::letGoOfLargePicturesNotDrawnYet() {
   for (auto& [name, e] : cache_)
-    if (e.decoded && e.drawnIn != frame_ && static_cast<std::int64_t>(e.width) * e.height >= kLargePicturePixels) {
+    if (e.decoded && e.drawnIn != frame_ && large(e)) {
       e.image = Image{};
       e.decoded = false;
     }
+}
+
+void FilePictureStore::frameDrawn() {
+  letGoOfLargePicturesNotDrawnYet();
   ++frame_;
 }
 

@@ -38,6 +38,8 @@ class FilePictureStore : public PictureStore {
   };
   Entry& entry(const std::string& name);
   bool decode(const std::string& name, Entry& e);
+  static bool large(const Entry& e);
+  void letGoOfLargePicturesNotDrawnYet();  // in this frame
   FileSource& files_;
   std::unordered_map<std::string, Entry> cache_;
   std::uint64_t frame_ = 0;

@@ -1,12 +1,11 @@
 #include "platform/font_files.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
-#include <utility>
 
 #include "platform/fonts.h"
 
@@ -104,30 +103,63 @@ std::string match(FcConfig* config, const std::string& face, bool bold, bool ita
 }  // namespace
 
 FontFile::FontFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return;
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   struct stat st;
-  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
-    void* p = mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-    if (p != MAP_FAILED) {
-      data_ = p;
-      size_ = static_cast<std::size_t>(st.st_size);
-    }
+  if (fd_ >= 0 && !(fstat(fd_, &st) == 0 && S_ISREG(st.st_mode))) {
+    ::close(fd_);
+    fd_ = -1;
   }
-  ::close(fd);
+  if (fd_ >= 0) size_ = st.st_size;
 }
 
 FontFile::~FontFile() {
-  if (data_) munmap(data_, size_);
+  if (fd_ >= 0) ::close(fd_);
 }
 
-FontFile::FontFile(FontFile&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+namespace {
 
-FontFile& FontFile::operator=(FontFile&& other) noexcept {
-  std::swap(data_, other.data_);
-  std::swap(size_, other.size_);
-  return *this;
+struct Reader {
+  int fd;
+  Sint64 size, at;
+};
+
+Reader& reader(SDL_RWops* rw) { return *static_cast<Reader*>(rw->hidden.unknown.data1); }
+
+}  // namespace
+
+SDL_RWops* FontFile::stream() const {
+  if (fd_ < 0) return nullptr;
+  SDL_RWops* rw = SDL_AllocRW();
+  if (!rw) return nullptr;
+  rw->type = SDL_RWOPS_UNKNOWN;
+  rw->hidden.unknown.data1 = new Reader{fd_, size_, 0};
+  rw->size = [](SDL_RWops* rw) -> Sint64 { return reader(rw).size; };
+  rw->seek = [](SDL_RWops* rw, Sint64 offset, int whence) -> Sint64 {
+    Reader& r = reader(rw);
+    const Sint64 to = offset + (whence == RW_SEEK_SET ? 0 : whence == RW_SEEK_CUR ? r.at : r.size);
+    if (to < 0) return SDL_SetError("seek before the start of a font file");
+    return r.at = to;
+  };
+  rw->read = [](SDL_RWops* rw, void* out, size_t size, size_t count) -> size_t {
+    Reader& r = reader(rw);
+    if (size == 0 || count == 0) return 0;
+    size_t got = 0, want = size * count;
+    while (got < want) {
+      const ssize_t n = pread(r.fd, static_cast<char*>(out) + got, want - got, r.at + static_cast<Sint64>(got));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      got += static_cast<size_t>(n);
+    }
+    r.at += static_cast<Sint64>(got);
+    return got / size;
+  };
+  rw->write = [](SDL_RWops*, const void*, size_t, size_t) -> size_t { return 0; };
+  rw->close = [](SDL_RWops* rw) -> int {
+    delete &reader(rw);
+    SDL_FreeRW(rw);
+    return 0;
+  };
+  return rw;
 }
 
 FontFinder::FontFinder() {

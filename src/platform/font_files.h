@@ -2,32 +2,31 @@
 // Where the faces come from. fontconfig finds the files: first through a small configuration of
 // our own that only reads the system's font caches (the system's full configuration costs more
 // to start than the rest of the window's start-up), and through the system's own configuration
-// when ours cannot find a font our rules name. Each file found is mapped into memory once, for
-// every height it is opened at.
+// when ours cannot find a font our rules name. Each file found is opened once, for every height
+// it is opened at, and read where asked with one system call (a stream through the C library
+// would seek and refill its buffer at every glyph; a mapping would keep every page it touched).
+#include <SDL_rwops.h>
 #include <fontconfig/fontconfig.h>
 
-#include <cstddef>
 #include <string>
 
 namespace tenrali {
 
-// A font file mapped read-only; empty when it cannot be opened.
+// A font file open for reading; closed when it goes.
 class FontFile {
  public:
-  FontFile() = default;
   explicit FontFile(const std::string& path);
   ~FontFile();
-  FontFile(FontFile&& other) noexcept;
-  FontFile& operator=(FontFile&& other) noexcept;
   FontFile(const FontFile&) = delete;
   FontFile& operator=(const FontFile&) = delete;
 
-  const void* data() const { return data_; }
-  std::size_t size() const { return size_; }
+  // A stream of its own over the file, for one face (SDL_ttf closes it with the face); null when
+  // the file could not be opened. The file must outlive it.
+  SDL_RWops* stream() const;
 
  private:
-  void* data_ = nullptr;
-  std::size_t size_ = 0;
+  int fd_ = -1;
+  Sint64 size_ = 0;
 };
 
 class FontFinder {

@@ -111,14 +111,10 @@ TTF_Font* FontLibrary::open(const std::string& face, int height, bool bold, bool
   std::string key = path + '|' + std::to_string(height) + '|' + std::to_string(style);
   auto found = open_.find(key);
   if (found != open_.end()) return found->second;
-  // Read from memory: through a file, every glyph looked up would cost a seek and a read.
-  auto file = mapped_.find(path);
-  if (file == mapped_.end()) file = mapped_.emplace(path, FontFile(path)).first;
+  auto file = fontFiles_.find(path);
+  if (file == fontFiles_.end()) file = fontFiles_.emplace(path, std::make_unique<FontFile>(path)).first;
   TTF_Font* font = nullptr;
-  if (file->second.data()) {
-    if (SDL_RWops* rw = SDL_RWFromConstMem(file->second.data(), static_cast<int>(file->second.size())))
-      font = TTF_OpenFontRW(rw, 1, height);
-  }
+  if (SDL_RWops* rw = file->second->stream()) font = TTF_OpenFontRW(rw, 1, height);
   if (font) {
     TTF_SetFontStyle(font, style);
     ++counts_.facesOpened;

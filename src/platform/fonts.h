@@ -69,7 +69,7 @@ class FontLibrary : public TextMetrics {
 
   FontFinder finder_;
   std::map<std::string, std::string> files_;           // face|bold|italic -> path
-  std::map<std::string, FontFile> mapped_;              // path -> the file's bytes
+  std::map<std::string, std::unique_ptr<FontFile>> fontFiles_;  // path -> the file, open
   std::map<std::string, TTF_Font*> open_;              // path|height|style -> font
   std::unordered_map<std::string, TextSize> measured_; // font|text -> size
   std::unordered_map<std::string, Glyphs> rendered_;   // font|text -> coverage
