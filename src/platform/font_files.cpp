@@ -100,6 +100,28 @@ std::string match(FcConfig* config, const std::string& face, bool bold, bool ita
   return path;
 }
 
+// Our own configuration, started once for the process; null when it cannot be had.
+FcConfig* ownConfig() {
+  static FcConfig* const config = []() -> FcConfig* {
+    if (systemConfigAsked()) return nullptr;
+    FcConfig* c = FcConfigCreate();
+    if (c && !(loadRules(c, kOwnConfig) && loadRules(c, aliasRules()) && FcConfigBuildFonts(c))) {
+      FcConfigDestroy(c);
+      c = nullptr;
+    }
+    return c;
+  }();
+  return config;
+}
+
+// One face's stream over a shared file: where it reads next.
+struct Reader {
+  int fd;
+  Sint64 size, at;
+};
+
+Reader& reader(SDL_RWops* rw) { return *static_cast<Reader*>(rw->hidden.unknown.data1); }
+
 }  // namespace
 
 FontFile::FontFile(const std::string& path) {
@@ -115,17 +137,6 @@ FontFile::FontFile(const std::string& path) {
 FontFile::~FontFile() {
   if (fd_ >= 0) ::close(fd_);
 }
-
-namespace {
-
-struct Reader {
-  int fd;
-  Sint64 size, at;
-};
-
-Reader& reader(SDL_RWops* rw) { return *static_cast<Reader*>(rw->hidden.unknown.data1); }
-
-}  // namespace
 
 SDL_RWops* FontFile::stream() const {
   if (fd_ < 0) return nullptr;
@@ -162,21 +173,8 @@ SDL_RWops* FontFile::stream() const {
   return rw;
 }
 
-FontFinder::FontFinder() {
-  if (systemConfigAsked()) {
-    systemConfig();
-    return;
-  }
-  own_ = FcConfigCreate();
-  if (own_ && !(loadRules(own_, kOwnConfig) && loadRules(own_, aliasRules()) && FcConfigBuildFonts(own_))) {
-    FcConfigDestroy(own_);
-    own_ = nullptr;
-  }
-  if (!own_) systemConfig();
-}
-
-FontFinder::~FontFinder() {
-  if (own_) FcConfigDestroy(own_);
+FontFinder::FontFinder() : own_(ownConfig()) {
+  if (!own_) systemConfig();  // throws when fontconfig cannot start at all
 }
 
 std::string FontFinder::find(const std::string& face, bool bold, bool italic) {

@@ -32,7 +32,6 @@ class FontFile {
 class FontFinder {
  public:
   FontFinder();  // throws FontError when fontconfig cannot start
-  ~FontFinder();
   FontFinder(const FontFinder&) = delete;
   FontFinder& operator=(const FontFinder&) = delete;
 
@@ -40,7 +39,8 @@ class FontFinder {
   std::string find(const std::string& face, bool bold, bool italic);
 
  private:
-  FcConfig* own_ = nullptr;  // null when the system's configuration is asked for (FONTCONFIG_FILE)
+  // Our configuration, one for the process; null when the user's own is asked for (FONTCONFIG_FILE).
+  FcConfig* own_ = nullptr;
 };
 
 }  // namespace tenrali

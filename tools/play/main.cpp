@@ -49,8 +49,11 @@ std::string stateJson(GameState& s) {
       o.num(f.name, *f.at(s, 0));
     } else {
       std::string list = "[";
-      for (int i = 0; i < f.length; ++i) list += (i ? "," : "") + std::to_string(*f.at(s, i));
-      o.raw(f.name, list + "]");
+      for (int i = 0; i < f.length; ++i) {
+        if (i) list += ',';
+        json::appendNum(list, *f.at(s, i));
+      }
+      o.raw(f.name, list += ']');
     }
     if (std::string_view(f.name) == "dayNumber") o.raw("todayWeather", weatherJson(s.todayWeather));
   }
@@ -128,7 +131,6 @@ class Player {
     } else {
       throw PlayError{"unknown command \"" + cmd + "\""};
     }
-    std::cout.flush();
     return !form_.closed();
   }
 
@@ -156,6 +158,7 @@ class Player {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);  // our own buffers: only iostreams are used here
   std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
   const char* scriptPath = nullptr;
   for (int i = 1; i < argc; ++i) {
@@ -191,7 +194,11 @@ int main(int argc, char** argv) {
     TForm1 form({fonts, pictures, files}, seed);
     Player player(form, fonts, pictures);
     std::string line;
-    for (int lineNo = 1; std::getline(script, line); ++lineNo) {
+    // The answers go out together, and whenever the next command is not there yet: a driver
+    // that waits for an answer gets it before the game waits for the next command.
+    for (int lineNo = 1;; ++lineNo) {
+      if (script.rdbuf()->in_avail() <= 0) std::cout.flush();
+      if (!std::getline(script, line)) break;
       auto w = playWords(line);
       if (w.empty()) continue;
       try {
