@@ -2,14 +2,14 @@
 # The real game in a real X server (Xvfb): the window, its menu, the opening and the home
 # screen, compared pixel for pixel with what tenrali-play draws for the same moments; the same
 # at twice the size; a broken data file; no display at all.
-#   window_e2e.sh TENRALI TENRALI_PLAY GAME_FOLDER
+#   window_e2e.sh TENRALI TENRALI_PLAY GAME_FOLDER APP_ID
 # Exits 77 (skipped) when Xvfb or the X tools are missing.
 set -eu
-TENRALI=$1 PLAY=$2 GAME=$3
+TENRALI=$1 PLAY=$2 GAME=$3 ID=$4
 # The X tools print and match window names in the locale's encoding; ours are full-width.
 export LC_ALL=C.UTF-8
 
-for tool in xvfb-run xdpyinfo xdotool xwininfo import convert compare; do
+for tool in xvfb-run xdpyinfo xdotool xwininfo xprop import convert compare; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIP: $tool is not installed (Debian: xvfb xauth x11-utils xdotool imagemagick)"
     exit 77
@@ -136,6 +136,9 @@ PID=$!
 W=$(find_game_window)
 geometry=$(xwininfo -id "$W" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width/{w=$NF} /Height/{h=$NF} END{print x "," y " " w "x" h}')
 [ "$geometry" = "98,80 600x420" ] || fail "window at $geometry, expected 98,80 600x420 (menu bar 20 + client 400)"
+# Docks group the window under the desktop entry named by its class.
+class=$(xprop -id "$W" WM_CLASS)
+[ "$class" = "WM_CLASS(STRING) = \"$ID\", \"$ID\"" ] || fail "the window's class is not the desktop entry's $ID: $class"
 wait_for "$W" 1 title.png
 cp window.png title-window.png
 echo "ok: the title, as tenrali-play draws it, under a menu bar"

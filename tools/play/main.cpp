@@ -16,6 +16,7 @@
 #include "platform/file_source.h"
 #include "platform/fonts.h"
 #include "platform/renderer.h"
+#include "usage.h"
 
 using namespace tenrali;
 
@@ -170,10 +171,13 @@ int main(int argc, char** argv) {
         std::cerr << "tenrali-play: --seed: " << e.what << '\n';
         return 2;
       }
+    } else if (arg == "--help" || arg == "--version") {
+      std::cout << (arg == "--help" ? usage::kHelp : usage::kVersion) << std::flush;
+      return std::cout ? 0 : 1;
     } else if (!scriptPath && arg.rfind("--", 0) != 0) {
       scriptPath = argv[i];
     } else {
-      std::cerr << "usage: tenrali-play [--seed N] [SCRIPT]\n";
+      std::cerr << "tenrali-play: unexpected argument \"" << arg << "\"\n" << usage::kUsage << usage::kMore;
       return 2;
     }
   }
