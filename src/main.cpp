@@ -18,6 +18,8 @@
 #include "platform/game_parts.h"
 #include "platform/game_window.h"
 #include "platform/message_box.h"
+#include "platform/save_keeper.h"
+#include "storage/user_folders.h"
 #include "usage.h"
 
 using namespace tenrali;
@@ -115,6 +117,14 @@ int main(int argc, char** argv) {
     status = 0;
 #else
     if (const Image* icon = game->pictures.image("icon.bmp")) window->setIcon(*icon);
+    // The player's game is kept between runs; a replay is a film of another game and keeps nothing.
+    std::optional<SaveKeeper> keeper;
+    if (!replay) {
+      SDL_Window* parent = window->sdl();
+      keeper.emplace(game->form, saveFolder(), [parent](const std::string& line) { reportWarning(line, parent); });
+      keeper->start();
+      loop.setSaveKeeper(&*keeper);
+    }
     status = loop.run();
 #endif
   } catch (const std::exception& e) {

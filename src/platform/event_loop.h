@@ -12,6 +12,7 @@
 #include "platform/menu_bar.h"
 #include "platform/renderer.h"
 #include "platform/replay.h"
+#include "platform/save_keeper.h"
 
 namespace tenrali {
 
@@ -62,6 +63,8 @@ class EventLoop {
   void handle(const SDL_Event& event);
   // Plays a recorded game in the window before handing it to the player.
   void setReplay(Replay* replay) { replay_ = replay; }
+  // Saves the game whenever the home screen waits, once the picture is shown.
+  void setSaveKeeper(SaveKeeper* keeper) { keeper_ = keeper; }
   // Where a picture that cannot be drawn is reported.
   void setWarningSink(std::function<void(const std::string&)> sink) { picture_.renderer().setWarningSink(sink); }
 
@@ -78,6 +81,7 @@ class EventLoop {
   MenuBar& menu_;
   WindowPicture& picture_;
   Replay* replay_ = nullptr;
+  SaveKeeper* keeper_ = nullptr;
   bool replaying() const { return replay_ && replay_->playing(); }
   bool quit_ = false;
   bool exposed_ = false;
