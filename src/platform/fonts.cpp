@@ -146,6 +146,8 @@ TextSize FontLibrary::measure(const Font& f, std::string_view text) {
   std::string key = cacheKey(f, text);
   auto found = measured_.find(key);
   if (found != measured_.end()) return found->second;
+  // A whole game names a few hundred texts; a long run counting days names new ones forever.
+  if (measured_.size() >= 8192) measured_.clear();
   ++counts_.laidOut;
   TextSize& size = measured_[std::move(key)];
   TTF_Font* primary = open(f.face, f.height, f.bold, f.italic, false);
