@@ -1,7 +1,7 @@
 #pragma once
 // Pictures by bare file name, read through the FileSource. A picture's size comes from its
 // header; its pixels are decoded when it is first drawn. Small pictures stay decoded; a large
-// one (a full-window scene) only while it is drawn: the memory of seven scenes is not held for
+// one (a full-window scene) only while frames draw it: every scene once shown is not held for
 // the one on screen.
 #include <cstddef>
 #include <cstdint>
