@@ -19,6 +19,8 @@
 #include "platform/game_window.h"
 #include "platform/message_box.h"
 #include "platform/save_keeper.h"
+#include "platform/sound_player.h"
+#include "storage/settings.h"
 #include "storage/user_folders.h"
 #include "usage.h"
 
@@ -101,10 +103,11 @@ int main(int argc, char** argv) {
     std::unique_ptr<GameParts> game = pending.get();
     auto warn = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
     game->form.screen().setWarningSink(warn);
+    if (!game->settings.problem().empty()) warn("tenrali: " + game->settings.takeProblem());
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
                                           scaleForDisplay());
-    EventLoop loop(game->form, std::move(game->content), *window);
+    EventLoop loop(game->form, std::move(game->content), *window, &game->sound);
     loop.setWarningSink(warn);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
@@ -125,6 +128,8 @@ int main(int argc, char** argv) {
       keeper->start();
       loop.setSaveKeeper(&*keeper);
     }
+    // The sound device is opened and the music read only once the first frame is on screen.
+    game->sound.start();
     status = loop.run();
 #endif
   } catch (const std::exception& e) {

@@ -30,16 +30,45 @@ const Image& WindowPicture::draw() {
   return window_;
 }
 
-WindowContent::WindowContent(TForm1& form, FontLibrary& fonts, PictureStore& pictures)
-    : menu(form.screen(), E::K1, {E::K2, E::K3, E::N2, E::K4}), picture(form, fonts, pictures, menu) {
+namespace {
+const bool kNoSound = false;
+}
+
+std::vector<Menu> windowMenus(const bool* music, const bool* effects) {
+  Menu game{E::K1, {}, {MenuEntry::game(E::K2), MenuEntry::game(E::K3), MenuEntry::game(E::N2), MenuEntry::game(E::K4)}};
+  Menu settings{E::count, "設定", {MenuEntry::check("音楽", WindowCommand::Music, music),
+                                   MenuEntry::check("効果音", WindowCommand::Effects, effects)}};
+  return {game, settings};
+}
+
+WindowContent::WindowContent(TForm1& form, FontLibrary& fonts, PictureStore& pictures, const bool* music,
+                             const bool* effects)
+    : menu(form.screen(), windowMenus(music, effects)), picture(form, fonts, pictures, menu) {
   menu.layout(fonts);
 }
 
-EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window)
-    : EventLoop(form, std::make_unique<WindowContent>(form, fonts, pictures), window) {}
+EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window,
+                     SoundPlayer* sound)
+    : EventLoop(form,
+                std::make_unique<WindowContent>(form, fonts, pictures, sound ? sound->musicOn() : &kNoSound,
+                                                sound ? sound->effectsOn() : &kNoSound),
+                window, sound) {}
 
-EventLoop::EventLoop(TForm1& form, std::unique_ptr<WindowContent> content, GameWindow& window)
-    : form_(form), window_(window), content_(std::move(content)), menu_(content_->menu), picture_(content_->picture) {}
+EventLoop::EventLoop(TForm1& form, std::unique_ptr<WindowContent> content, GameWindow& window, SoundPlayer* sound)
+    : form_(form),
+      window_(window),
+      sound_(sound),
+      content_(std::move(content)),
+      menu_(content_->menu),
+      picture_(content_->picture) {
+  if (sound_) form_.events().listen(true);
+}
+
+void EventLoop::windowCommand(WindowCommand command) {
+  if (!sound_) return;
+  if (command == WindowCommand::Music) sound_->setMusic(!*sound_->musicOn());
+  if (command == WindowCommand::Effects) sound_->setEffects(!*sound_->effectsOn());
+}
 
 void EventLoop::present() {
   window_.present(picture_.draw());
@@ -62,8 +91,9 @@ void EventLoop::mouseUp(int x, int y) {
   const PressOwner owner = press_;
   press_ = PressOwner::None;
   if (owner == PressOwner::Menu || menu_.isOpen()) {
-    E chosen = menu_.release(x, y);
-    if (chosen != E::count) form_.menuCommand(chosen);
+    const MenuChoice chosen = menu_.release(x, y);
+    if (chosen.item != E::count) form_.menuCommand(chosen.item);
+    windowCommand(chosen.command);
     return;
   }
   if (owner != PressOwner::Client || replaying()) return;  // a replay goes exactly as recorded
@@ -73,6 +103,7 @@ void EventLoop::mouseUp(int x, int y) {
 }
 
 void EventLoop::handle(const SDL_Event& e) {
+  if (sound_ && sound_->handle(e)) return;
   switch (e.type) {
     case SDL_QUIT:
       quit_ = true;
@@ -108,6 +139,8 @@ int EventLoop::run() {
   unsigned starts = form_.timerStarts();
   for (;;) {
     if (quit_ || form_.closed()) return 0;
+    // What the last input or beat did is heard before it is seen.
+    if (sound_) sound_->follow(form_.events().take());
     // A window shown again may have lost what it showed: it gets the whole picture.
     if (picture_.stale() || exposed_) present();
     // Then, with the player already seeing it, the game is saved if the home screen waits.

@@ -13,12 +13,17 @@
 #include "platform/renderer.h"
 #include "platform/replay.h"
 #include "platform/save_keeper.h"
+#include "platform/sound_player.h"
 
 namespace tenrali {
 
 // The window's picture: the menu bar on top, the client area below it.
 inline constexpr int kWindowWidth = kClientWidth;
 inline constexpr int kWindowHeight = kMenuBarHeight + kClientHeight;
+
+// The window's menus: the game's ("ゲーム") and the settings ("設定") with the sound's check
+// items, which show the flags given.
+std::vector<Menu> windowMenus(const bool* music, const bool* effects);
 
 // Draws the window's picture from the game's screen model and the menu bar, each redrawn only
 // when it changed.
@@ -45,16 +50,20 @@ class WindowPicture {
 
 // The menu bar and the window's picture: made, and their first picture drawn, before the window
 // exists (on the thread that builds the game), then handed to the event loop.
+// The settings menu's check items show the flags given.
 struct WindowContent {
-  WindowContent(TForm1& form, FontLibrary& fonts, PictureStore& pictures);
+  WindowContent(TForm1& form, FontLibrary& fonts, PictureStore& pictures, const bool* music, const bool* effects);
   MenuBar menu;
   WindowPicture picture;
 };
 
 class EventLoop {
  public:
-  EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window);
-  EventLoop(TForm1& form, std::unique_ptr<WindowContent> content, GameWindow& window);
+  // With a sound player, what the game does is heard and the settings menu switches the sound.
+  EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window,
+            SoundPlayer* sound = nullptr);
+  // With the content made beforehand, its menu showing the sound player's flags.
+  EventLoop(TForm1& form, std::unique_ptr<WindowContent> content, GameWindow& window, SoundPlayer* sound);
   // Draws and shows the first picture.
   void showFirstFrame();
   // Runs until the game ends (the window is closed or "終了"); returns the exit status.
@@ -73,10 +82,12 @@ class EventLoop {
  private:
   void mouseDown(int x, int y);
   void mouseUp(int x, int y);
+  void windowCommand(WindowCommand command);
   void present();
 
   TForm1& form_;
   GameWindow& window_;
+  SoundPlayer* sound_;
   std::unique_ptr<WindowContent> content_;
   MenuBar& menu_;
   WindowPicture& picture_;

@@ -1,6 +1,7 @@
 #pragma once
 // Everything the game is made of apart from its window: the fonts, the game folder, the
-// pictures, the main window object and the window's first picture. They are built on a helper
+// pictures, the main window object, the settings, the sound player (not yet started) and the
+// window's first picture. They are built on a helper
 // thread while SDL connects to the display, then handed to the window's thread, which alone uses
 // them from then on. Only what the title needs is done here: the menu's face, the title's
 // picture, the data files; every other face and picture waits for its first use.
@@ -13,6 +14,8 @@
 #include "platform/event_loop.h"
 #include "platform/file_source.h"
 #include "platform/fonts.h"
+#include "platform/sound_player.h"
+#include "storage/settings.h"
 
 namespace tenrali {
 
@@ -22,6 +25,8 @@ struct GameParts {
   DirectoryFileSource files;
   FilePictureStore pictures;
   TForm1 form;
+  Settings settings;  // its problem, if any, still to be told
+  SoundPlayer sound;  // warns on standard error
   std::unique_ptr<WindowContent> content;  // its first picture drawn
 };
 
