@@ -16,8 +16,8 @@ import subprocess
 import sys
 import tempfile
 
-ANSWERS = {"click", "clickat", "state", "element", "visible", "message"}
-QUIET = {"seed", "set", "screenshot"}  # change nothing that is drawn, or draw nothing themselves
+ANSWERS = {"click", "clickat", "state", "element", "visible", "message", "sounds"}
+QUIET = {"seed", "set", "screenshot", "save"}  # change nothing that is drawn, or draw nothing themselves
 
 
 def main():
