@@ -225,7 +225,19 @@ while [ -z "$BOX" ]; do
   kill -0 "$PID" 2>/dev/null || break
   [ -n "$BOX" ] || sleep 0.1
 done
-[ -n "$BOX" ] || fail "the game ended without a message box"
+if [ -z "$BOX" ]; then
+  # Some X servers cannot show SDL's box (it needs core fonts); the game then says so in a line
+  # of its own and still ends as it must. Anything else is a fault.
+  wait_exit
+  if [ "$status" = 1 ] && grep -q '^tenrali: (the message box could not be shown' broken.err &&
+     [ "$(grep -c '^tenrali: ' broken.err)" = 2 ] && grep -q 'tenki.dat' broken.err; then
+    echo "note: this X server cannot show a message box: $(grep 'could not be shown' broken.err)"
+    echo "ok: a broken tenki.dat: no window, status 1, $(grep '^tenrali: ' broken.err | head -1)"
+    exit 0
+  fi
+  echo "the game ended with status $status and said:"; cat broken.err
+  fail "the game ended without a message box"
+fi
 [ -z "$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null)" ] || fail "the game window showed despite the broken data"
 xdotool key --window "$BOX" Return 2>/dev/null
 wait_exit
