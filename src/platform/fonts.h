@@ -74,6 +74,8 @@ class FontLibrary : public TextMetrics {
   std::unordered_map<std::string, TextSize> measured_; // font|text -> size
   std::unordered_map<std::string, Glyphs> rendered_;   // font|text -> coverage
   MeasureCounts counts_;
+  std::size_t renderedBytes_ = 0;
+  static constexpr std::size_t kRenderedBytes = 6u << 20;
 };
 
 // Maps the glyphs a face draws differently: the Japanese faces draw U+005C as the yen sign.

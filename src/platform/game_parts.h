@@ -14,6 +14,7 @@
 #include "platform/event_loop.h"
 #include "platform/file_source.h"
 #include "platform/fonts.h"
+#include "platform/scaled_pictures.h"
 #include "platform/sound_player.h"
 #include "storage/settings.h"
 
@@ -24,10 +25,15 @@ struct GameParts {
   FontLibrary fonts;
   DirectoryFileSource files;
   FilePictureStore pictures;
+  ScaledPictureStore scaledPictures;  // the same pictures, drawn larger for a window at scale 2 or 3
   TForm1 form;
   Settings settings;  // its problem, if any, still to be told
   SoundPlayer sound;  // warns on standard error
-  std::unique_ptr<WindowContent> content;  // its first picture drawn
+  std::unique_ptr<WindowContent> content;  // its first picture drawn, at scale 1
+
+  // The window's content for a window at this scale: the one drawn beforehand, or at another
+  // scale a new one.
+  std::unique_ptr<WindowContent> contentAt(int scale);
 };
 
 // Starts building; get() hands the parts over, or throws what stopped them (a DataError, a

@@ -16,6 +16,12 @@ class PictureStore {
   virtual const Image* image(const std::string& name) = 0;
   // A frame is drawn: what it did not draw may be let go.
   virtual void frameDrawn() {}
+  // The same picture drawn `scale` times larger (the same art, more pixels) where there is one;
+  // otherwise the picture itself, which the renderer then enlarges.
+  virtual const Image* image(const std::string& name, int scale) {
+    (void)scale;
+    return image(name);
+  }
 };
 
 }  // namespace tenrali
