@@ -142,6 +142,25 @@ TEST(Pictures, LargePicturesAreHeldOnlyWhileDrawn) {
   EXPECT_EQ(store.decodedPixels(), portrait.size() + static_cast<std::size_t>(600 * 400));
 }
 
+// The same at scale 2, from the larger renderings; the pictures at their own size are never decoded.
+TEST(Pictures, LargerRenderingsOfLargePicturesAreHeldOnlyWhileDrawn) {
+  DirectoryFileSource files(TENRALI_TEST_GAME_DIR);
+  FilePictureStore store(files);
+  ScaledPictureStore larger(store, files);
+  const std::size_t scene = 1200 * 800, portrait = larger.image("usaw2.bmp", 2)->pixels.size();
+  ASSERT_EQ(larger.image("ivent1.bmp", 2)->pixels.size(), scene);
+  larger.frameDrawn();
+  EXPECT_EQ(larger.heldPixels(), scene + portrait);
+  larger.image("usaw2.bmp", 2);
+  larger.frameDrawn();
+  EXPECT_EQ(larger.heldPixels(), portrait);
+  larger.image("ivent1.bmp", 2);
+  larger.frameDrawn();
+  larger.image("ivent2.bmp", 2);  // the last scene goes before the new one is read
+  EXPECT_EQ(larger.heldPixels(), portrait + scene);
+  EXPECT_EQ(store.decodedPixels(), 0u);
+}
+
 TEST(Pictures, EveryPictureTheCodeNamesIsListed) {
   auto listed = listedPictures();
   const std::regex literal("\"([A-Za-z0-9_]+\\.bmp)\"");

@@ -25,6 +25,8 @@ class ScaledPictureStore : public PictureStore {
   // The pointer holds until the next call: the larger pictures are kept within a budget.
   const Image* image(const std::string& name, int scale) override;
   void frameDrawn() override;
+  // The pixels of the larger pictures held now, for tests.
+  std::size_t heldPixels() const { return bytes_ / sizeof(std::uint32_t); }
 
   // The file that holds a picture drawn `scale` times larger: ueki.bmp -> ueki@2x.png.
   static std::string scaledName(const std::string& name, int scale);
