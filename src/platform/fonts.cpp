@@ -1,30 +1,10 @@
 #include "platform/fonts.h"
 
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
 
 namespace tenrali {
 
 namespace {
-
-// Our alias rules: the Windows faces of the window description, to fonts Debian installs.
-// "strong" bindings, or DejaVu still wins.
-const char kAliases[] = R"(<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <match target="pattern"><test name="family"><string>ＭＳ Ｐゴシック</string></test>
-    <edit name="family" mode="prepend" binding="strong"><string>IPAPGothic</string><string>IPAGothic</string></edit></match>
-  <match target="pattern"><test name="family"><string>ＭＳ Ｐ明朝</string></test>
-    <edit name="family" mode="prepend" binding="strong"><string>IPAPMincho</string><string>IPAMincho</string></edit></match>
-  <match target="pattern"><test name="family"><string>ＭＳ 明朝</string></test>
-    <edit name="family" mode="prepend" binding="strong"><string>IPAMincho</string><string>IPAPMincho</string></edit></match>
-  <match target="pattern"><test name="family"><string>MS Serif</string></test>
-    <edit name="family" mode="prepend" binding="strong"><string>Nimbus Roman</string><string>serif</string></edit></match>
-  <match target="pattern"><test name="family"><string>Embassy JS</string></test>
-    <edit name="family" mode="prepend" binding="strong"><string>Z003</string><string>cursive</string></edit></match>
-</fontconfig>
-)";
 
 std::u32string decodeUtf8(std::string_view s) {
   std::u32string out;
@@ -96,10 +76,6 @@ extern "C" const char* __lsan_default_options() { return "print_suppressions=0";
 #endif
 
 FontLibrary::FontLibrary() {
-  if (!FcInit()) throw FontError("fontconfig cannot start");
-  FcConfig* config = FcConfigGetCurrent();
-  if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kAliases), FcTrue))
-    throw FontError("fontconfig refused our font aliases");
   // SDL_ttf counts its users: each library starts it once and stops it once.
   if (TTF_Init() != 0) throw FontError(std::string("SDL_ttf cannot start: ") + TTF_GetError());
   if (!open(faces::pGothic, 12, false, false, false)) {
@@ -117,22 +93,7 @@ std::string FontLibrary::fileFor(const std::string& face, bool bold, bool italic
   std::string key = face + (bold ? "|b" : "|") + (italic ? "i" : "");
   auto found = files_.find(key);
   if (found != files_.end()) return found->second;
-  std::string path;
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
-  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result;
-  if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
-    FcChar8* file = nullptr;
-    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) path = reinterpret_cast<char*>(file);
-    FcPatternDestroy(match);
-  }
-  FcPatternDestroy(pattern);
-  files_[key] = path;
-  return path;
+  return files_[key] = finder_.find(face, bold, italic);
 }
 
 TTF_Font* FontLibrary::open(const std::string& face, int height, bool bold, bool italic, bool fallback) {
@@ -150,8 +111,14 @@ TTF_Font* FontLibrary::open(const std::string& face, int height, bool bold, bool
   std::string key = path + '|' + std::to_string(height) + '|' + std::to_string(style);
   auto found = open_.find(key);
   if (found != open_.end()) return found->second;
-  TTF_Font* font = TTF_OpenFont(path.c_str(), height);
-  if (font) TTF_SetFontStyle(font, style);
+  auto file = fontFiles_.find(path);
+  if (file == fontFiles_.end()) file = fontFiles_.emplace(path, std::make_unique<FontFile>(path)).first;
+  TTF_Font* font = nullptr;
+  if (SDL_RWops* rw = file->second->stream()) font = TTF_OpenFontRW(rw, 1, height);
+  if (font) {
+    TTF_SetFontStyle(font, style);
+    ++counts_.facesOpened;
+  }
   open_[key] = font;
   return font;
 }
@@ -175,7 +142,14 @@ std::vector<FontLibrary::Run> FontLibrary::runs(const Font& f, std::string_view 
 }
 
 TextSize FontLibrary::measure(const Font& f, std::string_view text) {
-  TextSize size;
+  ++counts_.calls;
+  std::string key = cacheKey(f, text);
+  auto found = measured_.find(key);
+  if (found != measured_.end()) return found->second;
+  // A whole game names a few hundred texts; a long run counting days names new ones forever.
+  if (measured_.size() >= 8192) measured_.clear();
+  ++counts_.laidOut;
+  TextSize& size = measured_[std::move(key)];
   TTF_Font* primary = open(f.face, f.height, f.bold, f.italic, false);
   if (!primary) primary = open(f.face, f.height, f.bold, f.italic, true);
   if (!primary) return size;
