@@ -12,10 +12,13 @@
 #endif
 
 #include "app/recorded_play.h"
+#include "data/quoted.h"
 #include "platform/event_loop.h"
 #include "platform/game_parts.h"
 #include "platform/game_window.h"
+#include "platform/icon_size.h"
 #include "platform/message_box.h"
+#include "platform/standard_streams.h"
 
 using namespace tenrali;
 
@@ -46,7 +49,7 @@ bool readOptions(int argc, char** argv, Options& o) {
     try {
       if (arg == "--replay" && i + 1 < argc) o.replay = argv[++i];
       else if (arg == "--speed" && i + 1 < argc) o.speed = static_cast<int>(playNumber(argv[++i], 1, 1000));
-      else throw PlayError{"unknown argument \"" + arg + "\""};
+      else throw PlayError{"unknown argument " + quoted(arg)};
     } catch (const PlayError& e) {
       std::fprintf(stderr, "tenrali: %s\nusage: tenrali [--replay SCRIPT [--speed 1..1000]]\n", e.what.c_str());
       return false;
@@ -58,6 +61,7 @@ bool readOptions(int argc, char** argv, Options& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  keepStandardStreamsTaken();
   Options options;
   if (!readOptions(argc, argv, options)) return 2;
   std::optional<Replay> replay;
@@ -93,7 +97,6 @@ int main(int argc, char** argv) {
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
                                           scaleForDisplay());
     EventLoop loop(game->form, game->fonts, game->pictures, *window);
-    loop.setWarningSink(warn);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
 #ifdef TENRALI_FIRST_FRAME_PROBE
@@ -104,7 +107,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     status = 0;
 #else
-    if (const Image* icon = game->pictures.image("icon.bmp")) window->setIcon(*icon);
+    if (const Image* icon = game->pictures.image("icon.bmp")) window->setIcon(iconOfSaneSize(*icon));
     status = loop.run();
 #endif
   } catch (const std::exception& e) {

@@ -29,7 +29,6 @@ class WindowPicture {
   // Brings the picture up to date.
   const Image& draw();
   const Image& picture() const { return window_; }
-  ScreenRenderer& renderer() { return renderer_; }
 
  private:
   TForm1& form_;
@@ -52,8 +51,6 @@ class EventLoop {
   void handle(const SDL_Event& event);
   // Plays a recorded game in the window before handing it to the player.
   void setReplay(Replay* replay) { replay_ = replay; }
-  // Where a picture that cannot be drawn is reported.
-  void setWarningSink(std::function<void(const std::string&)> sink) { picture_.renderer().setWarningSink(sink); }
 
   static constexpr Uint64 kTickMs = 100;
 

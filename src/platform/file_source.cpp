@@ -10,11 +10,6 @@ namespace tenrali {
 
 namespace fs = std::filesystem;
 
-namespace {
-// Our largest picture is 1 MB; the largest we could decode, 64 MB.
-constexpr std::uintmax_t kMaxFileBytes = 80u << 20;
-}  // namespace
-
 bool DirectoryFileSource::read(const std::string& bareName, std::string& bytes, std::string& error) {
   if (!isBareFileName(bareName)) {
     error = "not a bare file name";
@@ -32,8 +27,8 @@ bool DirectoryFileSource::read(const std::string& bareName, std::string& bytes, 
     error = "not a plain file";
     return false;
   }
-  if (fs::exists(status) && fs::file_size(path, ec) > kMaxFileBytes) {
-    error = "larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
+  if (fs::exists(status) && fs::file_size(path, ec) > kMaxDataFileBytes) {
+    error = "larger than " + std::to_string(kMaxDataFileBytes >> 20) + " MB";
     return false;
   }
   std::ifstream in(path, std::ios::binary);

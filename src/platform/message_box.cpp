@@ -1,14 +1,59 @@
 #include "platform/message_box.h"
 
+#include <csignal>
 #include <cstdio>
 
+#ifdef __linux__
+#include <pthread.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <atomic>
+#endif
+
 namespace tenrali {
+
+namespace {
+
+#ifdef __linux__
+// The game's process while it opens the box; SDL shows the box from a child process of its own.
+std::atomic<pid_t> boxParent{0};
+
+// In the child, right after the fork: the box goes with the game, however the game ends (killed
+// outright too), and a box whose game is already gone closes at once.
+void boxChildStarts() {
+  const pid_t parent = boxParent.load();
+  if (parent == 0) return;
+  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (::getppid() != parent) ::_exit(1);
+}
+#endif
+
+// SDL turns an interrupt or a request to end into an event, which nobody reads while the box is
+// up: give these signals back their own meaning, ending the game (unless whoever started the game
+// asked for one to be ignored).
+void letSignalsEndTheGame() {
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction now {};
+    if (sigaction(sig, nullptr, &now) == 0 && now.sa_handler != SIG_IGN) std::signal(sig, SIG_DFL);
+  }
+}
+
+}  // namespace
 
 void reportError(const std::string& text, SDL_Window* parent) {
   std::fprintf(stderr, "tenrali: %s\n", text.c_str());
   std::fflush(stderr);
-  if (SDL_WasInit(SDL_INIT_VIDEO))
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Ｔｅｎｒａｌｉ！！", text.c_str(), parent);
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+  letSignalsEndTheGame();
+#ifdef __linux__
+  static const bool watching = ::pthread_atfork(nullptr, nullptr, boxChildStarts) == 0;
+  if (watching) boxParent = ::getpid();
+#endif
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Ｔｅｎｒａｌｉ！！", text.c_str(), parent);
+#ifdef __linux__
+  boxParent = 0;
+#endif
 }
 
 }  // namespace tenrali

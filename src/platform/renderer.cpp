@@ -38,12 +38,8 @@ void ScreenRenderer::drawPicture(const ScreenModel& screen, E e, Image& out) {
   if (el.picture.empty()) return;
   const Image* img = pictures_.image(el.picture);
   if (!img) {
-    if (warn_ && warned_.insert(el.picture).second) {
-      int w = 0, h = 0;
-      std::string error;
-      pictures_.load(el.picture, w, h, error);
-      warn_("tenrali: cannot draw the picture \"" + el.picture + "\" of " + elementName(e) + ": " + error);
-    }
+    // Why it cannot be had, told once for the whole run.
+    screen.checkShownPictures();
     return;
   }
   Rect r = screen.rect(e);

@@ -1,8 +1,6 @@
 #pragma once
 // Draws the screen model into a 600 x 400 picture, exactly as the window shows it: the window
 // blits this picture, and screenshots save it.
-#include <functional>
-#include <set>
 #include <string>
 
 #include "data/bmp.h"
@@ -21,9 +19,6 @@ class ScreenRenderer {
   ScreenRenderer(FontLibrary& fonts, PictureStore& pictures) : fonts_(fonts), pictures_(pictures) {}
   // Draws every shown element in drawing order into `out` (resized to the client area).
   void render(const ScreenModel& screen, Image& out);
-  // Where a picture that cannot be drawn is reported, once per file (the window's own pictures
-  // are read only when first drawn).
-  void setWarningSink(std::function<void(const std::string&)> sink) { warn_ = std::move(sink); }
 
  private:
   void drawPicture(const ScreenModel& screen, E e, Image& out);
@@ -31,8 +26,6 @@ class ScreenRenderer {
   void drawPanel(const ScreenModel& screen, E e, Image& out);
   FontLibrary& fonts_;
   PictureStore& pictures_;
-  std::function<void(const std::string&)> warn_;
-  std::set<std::string> warned_;
 };
 
 void fillRect(Image& out, Rect r, std::uint32_t color);

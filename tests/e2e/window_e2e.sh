@@ -1,7 +1,8 @@
 #!/bin/sh
 # The real game in a real X server (Xvfb): the window, its menu, the opening and the home
 # screen, compared pixel for pixel with what tenrali-play draws for the same moments; the same
-# at twice the size; a broken data file; no display at all.
+# at twice the size; a broken data file, and signals while its message box is up; a large icon;
+# no display at all.
 #   window_e2e.sh TENRALI TENRALI_PLAY GAME_FOLDER
 # Exits 77 (skipped) when Xvfb or the X tools are missing.
 set -eu
@@ -200,3 +201,44 @@ wait_exit
 [ "$status" = 1 ] || fail "a broken tenki.dat ended the game with status $status"
 [ "$(grep -c '^tenrali: ' broken.err)" = 1 ] && grep -q 'tenki.dat' broken.err || { cat broken.err; fail "expected one line naming tenki.dat"; }
 echo "ok: a broken tenki.dat: a message box, no window, status 1, $(grep '^tenrali: ' broken.err)"
+
+# --- A signal ends the game while its message box is up, and the box goes with it ------------------------------
+# (the box is SDL's own child process: a box left behind would stay on the screen, orphaned)
+mkdir folder-data
+cp "$GAME"/*.dat folder-data/
+rm folder-data/tane.dat && mkdir folder-data/tane.dat
+box_shown() { xwininfo -root -tree | grep -q '"Ｔｅｎｒａｌｉ！！"'; }
+for sig in TERM HUP KILL; do
+  (cd folder-data && exec "$TENRALI") 2>/dev/null &
+  PID=$!
+  n=0
+  until box_shown; do
+    n=$((n + 1)); [ $n -lt 300 ] || fail "no message box for tane.dat as a folder"; sleep 0.1
+  done
+  kill -"$sig" "$PID"
+  wait_exit
+  n=0
+  while box_shown; do
+    n=$((n + 1)); [ $n -lt 50 ] || fail "after SIG$sig the game ended and its box stayed on the screen"; sleep 0.1
+  done
+done
+echo "ok: TERM, HUP and KILL each end the game and its message box"
+
+# --- A large icon -------------------------------------------------------------------------------------------------
+# Handed as it is to the window manager, a 2048 x 2048 icon made X11 end the game within a second.
+mkdir big-icon
+for f in "$GAME"/*; do ln -s "$f" big-icon/; done
+rm big-icon/icon.bmp
+convert -size 2048x2048 pattern:checkerboard -monochrome BMP3:big-icon/icon.bmp
+(cd big-icon && exec "$TENRALI") 2>big-icon.err &
+PID=$!
+W=$(find_game_window)
+wait_for "$W" 1 title.png
+sleep 1
+kill -0 "$PID" 2>/dev/null || { cat big-icon.err; fail "the game ended with a 2048 x 2048 icon"; }
+click "$W" 20 10
+sleep 0.5
+click "$W" 40 65
+wait_exit
+[ "$status" = 0 ] && [ ! -s big-icon.err ] || { cat big-icon.err; fail "with a large icon: status $status"; }
+echo "ok: a 2048 x 2048 icon: the game shows its title and ends with status 0"

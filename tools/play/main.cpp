@@ -2,7 +2,6 @@
 // standard input, drives the same game core the window drives, and answers in JSON lines.
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -12,10 +11,13 @@
 #include "data/data_files.h"
 #include "data/picture_files.h"
 #include "data/png.h"
+#include "data/quoted.h"
 #include "json.h"
 #include "platform/file_source.h"
 #include "platform/fonts.h"
 #include "platform/renderer.h"
+#include "platform/script_io.h"
+#include "platform/standard_streams.h"
 
 using namespace tenrali;
 
@@ -85,7 +87,7 @@ class Player {
   bool run(const std::vector<std::string>& w) {
     const std::string& cmd = w[0];
     auto want = [&](std::size_t n) {
-      if (w.size() != n) throw PlayError{"\"" + cmd + "\" takes " + std::to_string(n - 1) + " argument(s)"};
+      if (w.size() != n) throw PlayError{quoted(cmd) + " takes " + std::to_string(n - 1) + " argument(s)"};
     };
     ScreenModel& sm = form_.screen();
     const PlayStep step = playAction(form_, w);
@@ -126,9 +128,11 @@ class Player {
       want(2);
       screenshot(w[1]);
     } else {
-      throw PlayError{"unknown command \"" + cmd + "\""};
+      throw PlayError{"unknown command " + quoted(cmd)};
     }
-    std::cout.flush();
+    // A picture the window would show and cannot is told here as the window tells it.
+    sm.checkShownPictures();
+    flushAnswers();
     return !form_.closed();
   }
 
@@ -144,9 +148,7 @@ class Player {
     if (endsWith(".png")) bytes = encodePng(shot);
     else if (endsWith(".bmp")) bytes = encodeBmp24(shot);
     else throw PlayError{"a screenshot is a .bmp or .png file"};
-    std::ofstream out(file, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw PlayError{"cannot write \"" + file + "\""};
+    writeWholeFile(file, bytes);
   }
 
   TForm1& form_;
@@ -156,6 +158,7 @@ class Player {
 }  // namespace
 
 int main(int argc, char** argv) {
+  keepStandardStreamsTaken();
   std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
   const char* scriptPath = nullptr;
   for (int i = 1; i < argc; ++i) {
@@ -174,34 +177,30 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  std::ifstream file;
-  if (scriptPath) {
-    file.open(scriptPath);
-    if (!file) {
-      std::cerr << "tenrali-play: cannot open the script \"" << scriptPath << "\"\n";
-      return 2;
-    }
-  }
-  std::istream& script = scriptPath ? static_cast<std::istream&>(file) : std::cin;
-
   try {
+    ScriptReader script(scriptPath ? scriptPath : "", "the script");
     FontLibrary fonts;
     DirectoryFileSource files(findGameFolder(argv[0]));
     FilePictureStore pictures(files);
     TForm1 form({fonts, pictures, files}, seed);
     Player player(form, fonts, pictures);
-    std::string line;
-    for (int lineNo = 1; std::getline(script, line); ++lineNo) {
+    for (std::string line; script.next(line);) {
       auto w = playWords(line);
       if (w.empty()) continue;
       try {
         if (!player.run(w)) return 0;
       } catch (const PlayError& e) {
-        std::cout.flush();
-        std::cerr << "tenrali-play: line " << lineNo << ": " << e.what << '\n';
+        flushAnswers();
+        std::cerr << "tenrali-play: line " << script.lineNumber() << ": " << e.what << '\n';
         return 2;
       }
     }
+  } catch (const AnswerError& e) {
+    std::cerr << "tenrali-play: " << e.what << '\n';
+    return 1;
+  } catch (const PlayError& e) {
+    std::cerr << "tenrali-play: " << e.what << '\n';
+    return 2;
   } catch (const DataError& e) {
     std::cerr << "tenrali-play: " << e.what() << '\n';
     return 2;
