@@ -13,6 +13,7 @@ fi
 until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
 
 cd "$(mktemp -d)"
+export TENRALI_SAVE_DIR="$(pwd)/saves"  # the game saves on the home screen: not into the player's folder
 "$BUILD/tenrali" &
 PID=$!
 until W=$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null | head -1) && [ -n "$W" ]; do sleep 0.1; done

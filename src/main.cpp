@@ -18,7 +18,10 @@
 #include "platform/game_window.h"
 #include "platform/icon_size.h"
 #include "platform/message_box.h"
+#include "platform/save_keeper.h"
 #include "platform/standard_streams.h"
+#include "storage/user_folders.h"
+#include "usage.h"
 
 using namespace tenrali;
 
@@ -40,18 +43,21 @@ int scaleForDisplay() {
 struct Options {
   const char* replay = nullptr;  // a recorded game to play in the window first
   int speed = 1;
+  const char* answer = nullptr;  // --help or --version: what to print instead of playing
 };
 
-// tenrali [--replay SCRIPT [--speed N]]; false after a usage message.
+// tenrali [--replay SCRIPT [--speed N]] | --help | --version; false after a usage message.
 bool readOptions(int argc, char** argv, Options& o) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     try {
       if (arg == "--replay" && i + 1 < argc) o.replay = argv[++i];
       else if (arg == "--speed" && i + 1 < argc) o.speed = static_cast<int>(playNumber(argv[++i], 1, 1000));
+      else if (arg == "--help") o.answer = usage::kHelp;
+      else if (arg == "--version") o.answer = usage::kVersion;
       else throw PlayError{"unknown argument " + quoted(arg)};
     } catch (const PlayError& e) {
-      std::fprintf(stderr, "tenrali: %s\nusage: tenrali [--replay SCRIPT [--speed 1..1000]]\n", e.what.c_str());
+      std::fprintf(stderr, "tenrali: %s\n%s%s", e.what.c_str(), usage::kUsage, usage::kMore);
       return false;
     }
   }
@@ -64,6 +70,7 @@ int main(int argc, char** argv) {
   keepStandardStreamsTaken();
   Options options;
   if (!readOptions(argc, argv, options)) return 2;
+  if (options.answer) return std::fputs(options.answer, stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
   std::optional<Replay> replay;
   if (options.replay) {
     try {
@@ -76,10 +83,10 @@ int main(int argc, char** argv) {
   // SDL switches the process to the user's locale and back while it opens the X input method;
   // in that locale from the start, the switch changes nothing under the helper thread's feet.
   std::setlocale(LC_ALL, "");
+  configureSdl();
   // The game is built on a helper thread while SDL connects to the display; a data file that
   // cannot be read is told before the window shows.
   auto pending = buildGameParts(argv[0], static_cast<std::uint32_t>(std::time(nullptr)));
-  configureSdl();
   try {
     startVideo();
   } catch (const std::exception& e) {
@@ -108,6 +115,14 @@ int main(int argc, char** argv) {
     status = 0;
 #else
     if (const Image* icon = game->pictures.image("icon.bmp")) window->setIcon(iconOfSaneSize(*icon));
+    // The player's game is kept between runs; a replay is a film of another game and keeps nothing.
+    std::optional<SaveKeeper> keeper;
+    if (!replay) {
+      SDL_Window* parent = window->sdl();
+      keeper.emplace(game->form, saveFolder(), [parent](const std::string& line) { reportWarning(line, parent); });
+      keeper->start();
+      loop.setSaveKeeper(&*keeper);
+    }
     status = loop.run();
 #endif
   } catch (const std::exception& e) {

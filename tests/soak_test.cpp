@@ -19,6 +19,7 @@
 #include <sstream>
 
 #include "support/invariants.h"
+#include "support/saved_games.h"
 #include "support/test_game.h"
 
 namespace tenrali::test {
@@ -317,7 +318,7 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
   const std::uint64_t totalSteps = envNumber("TENRALI_SOAK_STEPS", 150000);
   const std::uint64_t firstSeed = envNumber("TENRALI_SOAK_SEED", 1);
   Coverage coverage;
-  std::uint64_t steps = 0, clicks = 0, games = 0, quits = 0, endings = 0;
+  std::uint64_t steps = 0, clicks = 0, games = 0, quits = 0, endings = 0, continuedGames = 0;
   const auto began = std::chrono::steady_clock::now();
   for (std::uint64_t run = 0; steps < totalSteps; ++run) {
     const std::uint64_t seed = firstSeed + run;
@@ -328,6 +329,11 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
     Player player(rng());
     TestGame g(gameSeed);
     applyStart(g, start);
+    // Every fourth game is saved at the first home screen after a random step and continued in a
+    // second window, which then gets the same steps: the two must stay the same game throughout.
+    std::unique_ptr<TestGame> continued;
+    const std::uint64_t cutFrom = run % 4 == 1 ? std::uniform_int_distribution<std::uint64_t>(0, length)(rng) : ~0ull;
+    std::uint64_t cutAt = 0;
     std::vector<Action> actions, next;
     std::optional<Failure> failure;
     if (auto faults = checkInvariants(g.form()); !faults.empty()) failure = Failure{0, faults};
@@ -345,6 +351,19 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
         if (auto faults = faultsAfterStep(g, before); !faults.empty()) {
           failure = Failure{actions.size() - 1, faults};
           break;
+        }
+        if (continued) {
+          perform(*continued, a);
+          ASSERT_EQ(gameDigest(continued->form()), gameDigest(g.form()))
+              << "game " << seed << " (game seed " << gameSeed << "), saved after step " << cutAt
+              << " and continued, went another way at step " << actions.size();
+        } else if (actions.size() >= cutFrom && g.form().homeScreenWaits()) {
+          std::string text;
+          continued = continuedGame(g.form(), &text);
+          cutAt = actions.size();
+          ASSERT_EQ(gameDigest(continued->form()), gameDigest(g.form()))
+              << "game " << seed << " saved after step " << cutAt << " does not continue as it was:\n" << text;
+          ++continuedGames;
         }
         if (!goesOn) break;
       }
@@ -378,7 +397,8 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
   const auto& all = Coverage::all();
   const auto missing = coverage.missing();
   std::cout << "soak: " << steps << " steps (" << clicks << " clicks) in " << games << " games (" << quits << " quit, "
-            << endings << " reached the ending), " << static_cast<long long>(steps / seconds) << " steps/s; visited "
+            << endings << " reached the ending, " << continuedGames << " saved and continued alongside), "
+            << static_cast<long long>(steps / seconds) << " steps/s; visited "
             << all.size() - missing.size() << " of " << all.size() << " dialogue and scene states\n";
   if (totalSteps >= 150000) {
     EXPECT_EQ(coverage.missingInOpened(), std::vector<std::string>{}) << "states of an opened dialogue never reached";

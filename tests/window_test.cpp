@@ -18,7 +18,7 @@ namespace tenrali::test {
 namespace {
 
 MenuBar gameMenu(TestGame& g) {
-  MenuBar menu(g.sm(), E::K1, {E::K2, E::N2, E::K4});
+  MenuBar menu(g.sm(), E::K1, {E::K2, E::K3, E::N2, E::K4});
   menu.layout(sharedFonts());
   return menu;
 }
@@ -65,13 +65,13 @@ TEST(MenuBar, OpensChoosesAndCloses) {
   EXPECT_EQ(menu.release(centreX(title), centreY(title)), E::count);
   EXPECT_TRUE(menu.isOpen()) << "releasing on the title keeps the drop-down open";
 
-  const Rect separator = menu.entryRect(1);
-  ASSERT_TRUE(menu.isSeparator(1));
+  const Rect separator = menu.entryRect(2);
+  ASSERT_TRUE(menu.isSeparator(2));
   EXPECT_TRUE(menu.press(centreX(separator), centreY(separator)));
   EXPECT_EQ(menu.release(centreX(separator), centreY(separator)), E::count);
   EXPECT_TRUE(menu.isOpen());
 
-  const Rect quit = menu.entryRect(2);
+  const Rect quit = menu.entryRect(3);
   EXPECT_TRUE(menu.press(centreX(quit), centreY(quit)));
   EXPECT_EQ(menu.release(centreX(quit), centreY(quit)), E::K4);
   EXPECT_FALSE(menu.isOpen());
@@ -94,7 +94,7 @@ TEST(MenuBar, GreyedEntryTakesNoClickAndAPressElsewhereOnlyCloses) {
   EXPECT_EQ(menu.release(centreX(start), centreY(start)), E::count);
   EXPECT_TRUE(menu.isOpen());
 
-  const Rect quit = menu.entryRect(2);
+  const Rect quit = menu.entryRect(3);
   EXPECT_TRUE(menu.move(centreX(quit), centreY(quit)));
   EXPECT_FALSE(menu.move(centreX(quit) + 1, centreY(quit))) << "the same entry: nothing to draw again";
 
@@ -181,7 +181,7 @@ TEST_P(WindowEvents, MenuStartsTheGameAndClicksFollowThePressAndRelease) {
 }
 
 TEST_P(WindowEvents, QuitFromTheMenuEndsTheLoopWithZero) {
-  chooseMenu(2);
+  chooseMenu(3);
   EXPECT_TRUE(g.form().closed());
   EXPECT_EQ(loop->run(), 0);
 }

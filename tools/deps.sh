@@ -1,11 +1,16 @@
 #!/bin/sh
-# Installs the Debian packages Tenrali needs to build, play and test (Debian 12).
+# Installs the Debian packages Tenrali needs (Debian 12).
+#   sh tools/deps.sh        everything: building, playing, the tests, the benchmarks, the fuzzers
+#   sh tools/deps.sh play   only what building and playing the game needs
 set -eu
 SUDO=""
 [ "$(id -u)" = 0 ] || SUDO=sudo
+play="g++ cmake make pkg-config libsdl2-dev libsdl2-ttf-dev libfontconfig-dev
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fonts-dejavu-core librsvg2-bin imagemagick"
+tests="python3 libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool clang libclang-rt-14-dev
+  dpkg-dev file appstream desktop-file-utils man-db"
+packages=$play
+[ "${1:-}" = play ] || packages="$play $tests"
 $SUDO apt-get update
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends \
-  g++ cmake make pkg-config libsdl2-dev libsdl2-ttf-dev libfontconfig-dev \
-  fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fonts-dejavu-core \
-  librsvg2-bin imagemagick python3 \
-  libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool clang libclang-rt-14-dev
+# shellcheck disable=SC2086 # one word a package
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=900 install -y --no-install-recommends $packages

@@ -12,7 +12,7 @@ jobs=$(nproc)
 stage() { echo "== $1 ($(date +%H:%M:%S))"; }
 
 stage "build and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTENRALI_TESTS=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 [ "${TENRALI_TEST_QUICK:-0}" = 1 ] && exit 0

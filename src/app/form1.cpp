@@ -77,7 +77,11 @@ E TForm1::clickAt(int x, int y) {
 
 void TForm1::menuCommand(E item) {
   if (sm.get(item).kind != Kind::MenuItem || !sm.get(item).enabled) return;
-  if (item == E::K2) K2Click();
+  if (item == E::K2) {
+    if (saveStatus_ == SaveStatus::InProgress) askBeforeNewGame();
+    else K2Click();
+  }
+  if (item == E::K3) K3Click();
   if (item == E::K4) K4Click();
 }
 
@@ -133,6 +137,7 @@ void TForm1::K2Click() {
   gs.sceneTick = 29;
   gs.contestStage = 0;
   sm.enableMenuItem(E::K2, false);
+  sm.enableMenuItem(E::K3, false);
 }
 
 // "終了" closes the window without a question.

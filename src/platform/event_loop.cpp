@@ -32,7 +32,7 @@ const Image& WindowPicture::draw() {
 EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window)
     : form_(form),
       window_(window),
-      menu_(form.screen(), E::K1, {E::K2, E::N2, E::K4}),
+      menu_(form.screen(), E::K1, {E::K2, E::K3, E::N2, E::K4}),
       picture_(form, fonts, pictures, menu_) {
   menu_.layout(fonts);
 }
@@ -106,6 +106,8 @@ int EventLoop::run() {
     if (quit_ || form_.closed()) return 0;
     // A window shown again may have lost what it showed: it gets the whole picture.
     if (picture_.stale() || exposed_) present();
+    // Then, with the player already seeing it, the game is saved if the home screen waits.
+    if (keeper_) keeper_->afterStep();
 
     // The scene timers share one 100 ms beat. A scene started by the player (a click, the menu)
     // first ticks one whole interval later; one started by a tick keeps the beat it began on.
@@ -129,7 +131,10 @@ int EventLoop::run() {
       handle(event);
       while (!quit_ && !form_.closed() && SDL_PollEvent(&event)) handle(event);
     }
-    if (quit_ || form_.closed()) return 0;
+    if (quit_ || form_.closed()) {
+      if (keeper_) keeper_->afterStep();  // a click just before closing still counts
+      return 0;
+    }
     if (replaying()) {
       replay_->step(form_, SDL_GetTicks64());
       continue;

@@ -11,6 +11,7 @@
 #include "platform/menu_bar.h"
 #include "platform/renderer.h"
 #include "platform/replay.h"
+#include "platform/save_keeper.h"
 
 namespace tenrali {
 
@@ -51,6 +52,8 @@ class EventLoop {
   void handle(const SDL_Event& event);
   // Plays a recorded game in the window before handing it to the player.
   void setReplay(Replay* replay) { replay_ = replay; }
+  // Saves the game whenever the home screen waits, once the picture is shown.
+  void setSaveKeeper(SaveKeeper* keeper) { keeper_ = keeper; }
 
   static constexpr Uint64 kTickMs = 100;
 
@@ -64,6 +67,7 @@ class EventLoop {
   MenuBar menu_;
   WindowPicture picture_;
   Replay* replay_ = nullptr;
+  SaveKeeper* keeper_ = nullptr;
   bool replaying() const { return replay_ && replay_->playing(); }
   bool quit_ = false;
   bool exposed_ = false;

@@ -47,6 +47,10 @@ void writeLegacyTitle(SDL_Window* window, const char* caption) {
 }  // namespace
 
 void configureSdl() {
+  // Docks group the window under its launcher by its class (X11's WM_CLASS, Wayland's app id),
+  // which is the desktop entry's name. A class the player chose stays.
+  setenv("SDL_VIDEO_X11_WMCLASS", TENRALI_APP_ID, 0);
+  setenv("SDL_VIDEO_WAYLAND_WMCLASS", TENRALI_APP_ID, 0);
   SDL_SetHint(SDL_HINT_APP_NAME, kAppTitle);
   // Software drawing: without these two, X11 pulls in OpenGL for the window surface.
   SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");

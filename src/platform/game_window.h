@@ -9,8 +9,9 @@
 
 namespace tenrali {
 
-// Sets what SDL must know before it starts: the application's name, software drawing, the
-// screen saver left alone. Call before SDL_Init.
+// Sets what SDL must know before it starts: the application's name and window class, software
+// drawing, the screen saver left alone. Call before SDL_Init and before any other thread starts
+// (the class is set in the environment).
 void configureSdl();
 // Starts SDL's video; throws std::runtime_error with a one-line reason when there is no
 // display to show the window on (SDL would otherwise pick an invisible driver by itself).

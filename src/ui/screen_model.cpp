@@ -99,6 +99,11 @@ void ScreenModel::checkShownPictures() const {
   }
 }
 
+void ScreenModel::restore(const Element& earlier) {
+  at(earlier.id) = earlier;
+  changed();
+}
+
 void ScreenModel::enableTimer(E timer, bool on) {
   Element& el = at(timer);
   if (el.enabled == on) return;

@@ -3,14 +3,14 @@
 # screen, compared pixel for pixel with what tenrali-play draws for the same moments; the same
 # at twice the size; a broken data file, and signals while its message box is up; a large icon;
 # no display at all.
-#   window_e2e.sh TENRALI TENRALI_PLAY GAME_FOLDER
+#   window_e2e.sh TENRALI TENRALI_PLAY GAME_FOLDER APP_ID
 # Exits 77 (skipped) when Xvfb or the X tools are missing.
 set -eu
-TENRALI=$1 PLAY=$2 GAME=$3
+TENRALI=$1 PLAY=$2 GAME=$3 ID=$4
 # The X tools print and match window names in the locale's encoding; ours are full-width.
 export LC_ALL=C.UTF-8
 
-for tool in xvfb-run xdpyinfo xdotool xwininfo import convert compare; do
+for tool in xvfb-run xdpyinfo xdotool xwininfo xprop import convert compare; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIP: $tool is not installed (Debian: xvfb xauth x11-utils xdotool imagemagick)"
     exit 77
@@ -31,6 +31,8 @@ if [ -z "${TENRALI_E2E_PART:-}" ]; then
 fi
 
 WORK=$(mktemp -d)
+# The game saves whenever its home screen waits: into this run's own folder, never the player's.
+export TENRALI_SAVE_DIR="$WORK/saves"
 PID=""
 cleanup() {
   if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill "$PID"; fi
@@ -124,7 +126,7 @@ click "$W" 600 440
 wait_for "$W" 2 home.png masked
 click "$W" 40 20
 sleep 0.5
-click "$W" 80 130
+click "$W" 80 174
 wait_exit
 [ "$status" = 0 ] || fail "at twice the size \"終了\" ended the game with status $status"
 echo "ok: at twice the size the picture is sharp and clicks land where they do at its own size"
@@ -137,6 +139,9 @@ PID=$!
 W=$(find_game_window)
 geometry=$(xwininfo -id "$W" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width/{w=$NF} /Height/{h=$NF} END{print x "," y " " w "x" h}')
 [ "$geometry" = "98,80 600x420" ] || fail "window at $geometry, expected 98,80 600x420 (menu bar 20 + client 400)"
+# Docks group the window under the desktop entry named by its class.
+class=$(xprop -id "$W" WM_CLASS)
+[ "$class" = "WM_CLASS(STRING) = \"$ID\", \"$ID\"" ] || fail "the window's class is not the desktop entry's $ID: $class"
 wait_for "$W" 1 title.png
 cp window.png title-window.png
 echo "ok: the title, as tenrali-play draws it, under a menu bar"
@@ -171,9 +176,32 @@ click "$W" 300 220                                 # the first click ends the op
 wait_for "$W" 1 home.png masked
 echo "ok: a click ended the opening; the home screen of day 1 is as tenrali-play draws it"
 
+# A few days, then the window is gone at once (killed: nothing runs on the way out).
+for day in 2 3 4; do
+  click "$W" 560 395                               # "一日終了"
+  n=0
+  until grep -qx "dayNumber $day" "$TENRALI_SAVE_DIR/saved-game.txt" 2>/dev/null; do
+    n=$((n + 1)); [ $n -lt 100 ] || fail "day $day was not saved"; sleep 0.1
+  done
+done
+sleep 0.5
+shot "$W" 1 day4.png
+kill -KILL "$PID"; wait "$PID" 2>/dev/null || true; PID=""
+echo "ok: three days played and each saved on its home screen; the window killed"
+
+"$TENRALI" 2>game.err &
+PID=$!
+W=$(find_game_window)
+wait_for "$W" 1 title.png
 click "$W" 20 10
 sleep 0.5
-click "$W" 40 65                                   # "終了"
+click "$W" 40 55                                   # "続きから"
+wait_for "$W" 1 day4.png
+echo "ok: started again, \"続きから\" shows day 4's home screen exactly as it was left"
+
+click "$W" 20 10
+sleep 0.5
+click "$W" 40 87                                   # "終了"
 wait_exit
 [ "$status" = 0 ] || { cat game.err; fail "\"終了\" ended the game with status $status"; }
 [ ! -s game.err ] || { echo "the game said:"; cat game.err; fail "the game wrote to standard error"; }
@@ -238,7 +266,7 @@ sleep 1
 kill -0 "$PID" 2>/dev/null || { cat big-icon.err; fail "the game ended with a 2048 x 2048 icon"; }
 click "$W" 20 10
 sleep 0.5
-click "$W" 40 65
+click "$W" 40 87                                   # "終了"
 wait_exit
 [ "$status" = 0 ] && [ ! -s big-icon.err ] || { cat big-icon.err; fail "with a large icon: status $status"; }
 echo "ok: a 2048 x 2048 icon: the game shows its title and ends with status 0"

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ctime>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,11 @@
 #include "platform/file_source.h"
 #include "platform/fonts.h"
 #include "platform/renderer.h"
+#include "platform/save_keeper.h"
 #include "platform/script_io.h"
 #include "platform/standard_streams.h"
+#include "storage/files.h"
+#include "usage.h"
 
 using namespace tenrali;
 
@@ -81,7 +85,8 @@ std::string clickedJson(E hit) {
 
 class Player {
  public:
-  Player(TForm1& form, FontLibrary& fonts, PictureStore& pictures) : form_(form), renderer_(fonts, pictures) {}
+  Player(TForm1& form, FontLibrary& fonts, PictureStore& pictures, SaveKeeper* keeper)
+      : form_(form), renderer_(fonts, pictures), keeper_(keeper) {}
 
   // Runs one command; false when the run ends (quit).
   bool run(const std::vector<std::string>& w) {
@@ -94,7 +99,11 @@ class Player {
     if (step.kind == PlayStep::Kind::Clicked) {
       std::cout << clickedJson(step.clicked) << '\n';
     } else if (step.kind == PlayStep::Kind::Ticks) {
-      for (long long i = 0; i < step.ticks && !form_.closed(); ++i) form_.tickInterval();
+      for (long long i = 0; i < step.ticks && !form_.closed(); ++i) {
+        const bool running = form_.anyTimerEnabled();  // a beat with no scene changes nothing
+        form_.tickInterval();
+        if (keeper_ && running) keeper_->afterStep();
+      }
     } else if (step.kind != PlayStep::Kind::Other) {
       // an action without an answer: done
     } else if (cmd == "state") {
@@ -127,9 +136,16 @@ class Player {
     } else if (cmd == "screenshot") {
       want(2);
       screenshot(w[1]);
+    } else if (cmd == "save") {
+      want(2);
+      saveTo(w[1]);
+    } else if (cmd == "load") {
+      want(2);
+      loadFrom(w[1]);
     } else {
       throw PlayError{"unknown command " + quoted(cmd)};
     }
+    if (keeper_ && step.kind != PlayStep::Kind::Ticks) keeper_->afterStep();
     // A picture the window would show and cannot is told here as the window tells it.
     sm.checkShownPictures();
     flushAnswers();
@@ -151,8 +167,32 @@ class Player {
     writeWholeFile(file, bytes);
   }
 
+  // The game as the autosave would write it now.
+  void saveTo(const std::string& file) {
+    try {
+      writeFileAtomically(file, savedGameText(takeSavedGame(form_)));
+    } catch (const SaveError& e) {
+      throw PlayError{"save: " + std::string(e.what())};
+    } catch (const StorageError& e) {
+      throw PlayError{"save: " + std::string(e.what())};
+    }
+  }
+
+  // As "続きから" from that file.
+  void loadFrom(const std::string& file) {
+    if (!form_.atTitle()) throw PlayError{"load: a game has already started in this run"};
+    try {
+      continueSavedGame(form_, readSavedGameFile(file));
+    } catch (const SaveError& e) {
+      throw PlayError{"load: " + quoted(file) + ": " + e.what()};
+    } catch (const StorageError& e) {
+      throw PlayError{"load: " + std::string(e.what())};
+    }
+  }
+
   TForm1& form_;
   ScreenRenderer renderer_;
+  SaveKeeper* keeper_;
 };
 
 }  // namespace
@@ -161,19 +201,25 @@ int main(int argc, char** argv) {
   keepStandardStreamsTaken();
   std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
   const char* scriptPath = nullptr;
+  const char* saveDir = nullptr;  // without it no saved game is ever read or written on its own
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
-    if (arg == "--seed" && i + 1 < argc) {
+    if (arg == "--save-dir" && i + 1 < argc && *argv[i + 1]) {
+      saveDir = argv[++i];
+    } else if (arg == "--seed" && i + 1 < argc) {
       try {
         seed = static_cast<std::uint32_t>(playNumber(argv[++i], 0, 4294967295LL));
       } catch (const PlayError& e) {
         std::cerr << "tenrali-play: --seed: " << e.what << '\n';
         return 2;
       }
+    } else if (arg == "--help" || arg == "--version") {
+      std::cout << (arg == "--help" ? usage::kHelp : usage::kVersion) << std::flush;
+      return std::cout ? 0 : 1;
     } else if (!scriptPath && arg.rfind("--", 0) != 0) {
       scriptPath = argv[i];
     } else {
-      std::cerr << "usage: tenrali-play [--seed N] [SCRIPT]\n";
+      std::cerr << "tenrali-play: unexpected argument " << quoted(arg) << "\n" << usage::kUsage << usage::kMore;
       return 2;
     }
   }
@@ -183,7 +229,12 @@ int main(int argc, char** argv) {
     DirectoryFileSource files(findGameFolder(argv[0]));
     FilePictureStore pictures(files);
     TForm1 form({fonts, pictures, files}, seed);
-    Player player(form, fonts, pictures);
+    std::optional<SaveKeeper> keeper;
+    if (saveDir) {
+      keeper.emplace(form, saveDir, [](const std::string& line) { std::cerr << line << '\n'; });
+      keeper->start();
+    }
+    Player player(form, fonts, pictures, keeper ? &*keeper : nullptr);
     for (std::string line; script.next(line);) {
       auto w = playWords(line);
       if (w.empty()) continue;

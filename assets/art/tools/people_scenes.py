@@ -1299,7 +1299,6 @@ def ivent11():
 
 def icon():
     sc = Scene("icon", 64, 64)
-    sc.add('<rect width="64" height="64" fill="#3d2a45"/>')
     sc.add('<rect x="1" y="1" width="62" height="62" rx="13" fill="%s" stroke="%s" stroke-width="2"/>' % (
         sc.lin([(0, "#8a5cb8"), (1, "#4b2a6b")]), LINE))
     # a rainbow arc behind
