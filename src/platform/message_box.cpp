@@ -29,14 +29,24 @@ void boxChildStarts() {
 }
 #endif
 
-// SDL turns an interrupt or a request to end into an event, which nobody reads while the box is
-// up: give these signals back their own meaning, ending the game (unless whoever started the game
-// asked for one to be ignored).
-void letSignalsEndTheGame() {
-  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
-    struct sigaction now {};
-    if (sigaction(sig, nullptr, &now) == 0 && now.sa_handler != SIG_IGN) std::signal(sig, SIG_DFL);
-  }
+// Shows SDL's box. SDL turns an interrupt or a request to end into an event, which nobody reads
+// while the box is up: for that time these signals have their own meaning again and end the game
+// (unless whoever started the game asked for one to be ignored), and the box goes with it.
+void showBox(Uint32 flags, const std::string& text, SDL_Window* parent) {
+  constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+  struct sigaction before[3] {};
+  for (int i = 0; i < 3; ++i)
+    if (sigaction(kSignals[i], nullptr, &before[i]) == 0 && before[i].sa_handler != SIG_IGN)
+      std::signal(kSignals[i], SIG_DFL);
+#ifdef __linux__
+  static const bool watching = ::pthread_atfork(nullptr, nullptr, boxChildStarts) == 0;
+  if (watching) boxParent = ::getpid();
+#endif
+  SDL_ShowSimpleMessageBox(flags, "Ｔｅｎｒａｌｉ！！", text.c_str(), parent);
+#ifdef __linux__
+  boxParent = 0;
+#endif
+  for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &before[i], nullptr);
 }
 
 }  // namespace
@@ -44,23 +54,14 @@ void letSignalsEndTheGame() {
 void reportError(const std::string& text, SDL_Window* parent) {
   std::fprintf(stderr, "tenrali: %s\n", text.c_str());
   std::fflush(stderr);
-  if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
-  letSignalsEndTheGame();
-#ifdef __linux__
-  static const bool watching = ::pthread_atfork(nullptr, nullptr, boxChildStarts) == 0;
-  if (watching) boxParent = ::getpid();
-#endif
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Ｔｅｎｒａｌｉ！！", text.c_str(), parent);
-#ifdef __linux__
-  boxParent = 0;
-#endif
+  if (SDL_WasInit(SDL_INIT_VIDEO)) showBox(SDL_MESSAGEBOX_ERROR, text, parent);
 }
 
 void reportWarning(const std::string& line, SDL_Window* parent) {
   std::fprintf(stderr, "%s\n", line.c_str());
   std::fflush(stderr);
   const std::string text = line.rfind("tenrali: ", 0) == 0 ? line.substr(9) : line;
-  if (SDL_WasInit(SDL_INIT_VIDEO))
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, "Ｔｅｎｒａｌｉ！！", text.c_str(), parent);
+  if (SDL_WasInit(SDL_INIT_VIDEO)) showBox(SDL_MESSAGEBOX_WARNING, text, parent);
 }
+
 }  // namespace tenrali
