@@ -19,7 +19,9 @@
 #include "platform/icon_size.h"
 #include "platform/message_box.h"
 #include "platform/save_keeper.h"
+#include "platform/sound_player.h"
 #include "platform/standard_streams.h"
+#include "storage/settings.h"
 #include "storage/user_folders.h"
 #include "usage.h"
 
@@ -100,10 +102,13 @@ int main(int argc, char** argv) {
     std::unique_ptr<GameParts> game = pending.get();
     auto warn = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
     game->form.screen().setWarningSink(warn);
+    Settings settings = loadUserSettings();
+    if (!settings.problem().empty()) warn("tenrali: " + settings.takeProblem());
+    SoundPlayer sound(game->files.folder(), settings, warn);
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
                                           scaleForDisplay());
-    EventLoop loop(game->form, game->fonts, game->pictures, *window);
+    EventLoop loop(game->form, game->fonts, game->pictures, *window, &sound);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
 #ifdef TENRALI_FIRST_FRAME_PROBE
@@ -123,6 +128,8 @@ int main(int argc, char** argv) {
       keeper->start();
       loop.setSaveKeeper(&*keeper);
     }
+    // The sound device is opened and the music read only once the first frame is on screen.
+    sound.start();
     status = loop.run();
 #endif
   } catch (const std::exception& e) {

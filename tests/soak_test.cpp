@@ -212,11 +212,16 @@ bool perform(TestGame& g, const Action& a) {
   return !g.form().closed();
 }
 
-std::vector<std::string> faultsAfterStep(TestGame& g, const Ledger& before) {
+// A game whose events are heard from its start, as the window hears them.
+void listen(TestGame& g) { g.form().events().listen(true); }
+
+std::vector<std::string> faultsAfterStep(TestGame& g, const Ledger& before, SoundDirector& sound) {
   std::vector<std::string> faults = checkInvariants(g.form());
   const Ledger after = Ledger::of(g.s());
   for (auto& f : checkLedger(before, after)) faults.push_back("ledger: " + f);
   for (auto& f : countersRunOver(before, after)) faults.push_back("counter: " + f);
+  sound.follow(g.form().events().take());
+  for (auto& f : checkMusic(g.form(), sound.music())) faults.push_back("music: " + f);
   for (auto& w : g.warnings) faults.push_back("picture: " + w);
   return faults;
 }
@@ -237,12 +242,14 @@ struct Failure {
 // Plays a recorded game again; the first fault, if any.
 std::optional<Failure> replay(std::uint32_t gameSeed, const Start& start, const std::vector<Action>& actions) {
   TestGame g(gameSeed);
+  listen(g);
   applyStart(g, start);
+  SoundDirector sound;
   if (auto faults = checkInvariants(g.form()); !faults.empty()) return Failure{0, faults};
   for (std::size_t i = 0; i < actions.size(); ++i) {
     Ledger before = Ledger::of(g.s());
     const bool goesOn = perform(g, actions[i]);
-    if (auto faults = faultsAfterStep(g, before); !faults.empty()) return Failure{i, faults};
+    if (auto faults = faultsAfterStep(g, before, sound); !faults.empty()) return Failure{i, faults};
     if (!goesOn) break;
   }
   return std::nullopt;
@@ -328,7 +335,9 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
     const std::uint64_t length = std::uniform_int_distribution<std::uint64_t>(500, 8000)(rng);
     Player player(rng());
     TestGame g(gameSeed);
+    listen(g);
     applyStart(g, start);
+    SoundDirector sound;
     // Every fourth game is saved at the first home screen after a random step and continued in a
     // second window, which then gets the same steps: the two must stay the same game throughout.
     std::unique_ptr<TestGame> continued;
@@ -348,7 +357,7 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
         ++steps;
         clicks += a.kind == Action::Click;
         coverage.record(g.form());
-        if (auto faults = faultsAfterStep(g, before); !faults.empty()) {
+        if (auto faults = faultsAfterStep(g, before, sound); !faults.empty()) {
           failure = Failure{actions.size() - 1, faults};
           break;
         }

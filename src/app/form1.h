@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/file_source.h"
+#include "app/game_events.h"
 #include "data/random_int.h"
 #include "state/game_state.h"
 #include "ui/screen_model.h"
@@ -35,6 +36,10 @@ class TForm1 {
   RandomInt& random() { return rng; }
   const RandomInt& random() const { return rng; }
   bool closed() const { return closed_; }
+
+  // --- What happened, for whoever listens (sound) ----------------------------------------------
+  void report(GameEventKind kind, int value = 0) { events_.report(kind, value); }
+  GameEventLog& events() { return events_; }
 
   // --- Input from the front end ---------------------------------------------------------------
   // A left click at a client point: the click rule picks the element, whose binding (if any)
@@ -245,6 +250,7 @@ class TForm1 {
   ScreenModel sm;
   GameState gs;
   RandomInt rng;
+  GameEventLog events_;
   bool closed_ = false;
   SaveStatus saveStatus_ = SaveStatus::None;
   std::function<void()> continue_;

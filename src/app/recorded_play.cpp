@@ -52,7 +52,7 @@ long long playNumber(const std::string& text, long long lo, long long hi) {
 }
 
 bool isPlayQuestion(const std::string& c) {
-  return c == "state" || c == "element" || c == "visible" || c == "message" || c == "screenshot";
+  return c == "state" || c == "element" || c == "visible" || c == "message" || c == "screenshot" || c == "sounds";
 }
 
 PlayStep playAction(TForm1& form, const std::vector<std::string>& w) {

@@ -98,6 +98,7 @@ void TForm1::giveAccessory(int index) {
   const AccessoryRecord& worn = gs.accessoryTable[static_cast<std::size_t>(index)];
   sm.loadPicture(kWornPictures[kind], worn.picture);
   sm.setCaption(kWornNames[kind], worn.name);
+  report(GameEventKind::GiftGiven);
 }
 
 void TForm1::giftNoBranch() {

@@ -12,12 +12,17 @@
 #include "platform/renderer.h"
 #include "platform/replay.h"
 #include "platform/save_keeper.h"
+#include "platform/sound_player.h"
 
 namespace tenrali {
 
 // The window's picture: the menu bar on top, the client area below it.
 inline constexpr int kWindowWidth = kClientWidth;
 inline constexpr int kWindowHeight = kMenuBarHeight + kClientHeight;
+
+// The window's menus: the game's ("ゲーム") and the settings ("設定") with the sound's check
+// items, which show the flags given.
+std::vector<Menu> windowMenus(const bool* music, const bool* effects);
 
 // Draws the window's picture from the game's screen model and the menu bar, each redrawn only
 // when it changed.
@@ -43,7 +48,9 @@ class WindowPicture {
 
 class EventLoop {
  public:
-  EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window);
+  // With a sound player, what the game does is heard and the settings menu switches the sound.
+  EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window,
+            SoundPlayer* sound = nullptr);
   // Draws and shows the first picture.
   void showFirstFrame();
   // Runs until the game ends (the window is closed or "終了"); returns the exit status.
@@ -60,10 +67,12 @@ class EventLoop {
  private:
   void mouseDown(int x, int y);
   void mouseUp(int x, int y);
+  void windowCommand(WindowCommand command);
   void present();
 
   TForm1& form_;
   GameWindow& window_;
+  SoundPlayer* sound_;
   MenuBar menu_;
   WindowPicture picture_;
   Replay* replay_ = nullptr;

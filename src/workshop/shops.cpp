@@ -109,6 +109,7 @@ void TForm1::menuk3Click() {
   showCancelOnly();
   showShopChoice(*this);
   sayWhichShop(*this);
+  report(GameEventKind::ShopsOpened);
 }
 
 // bsen1: start selling, or acknowledge a sale or a purchase.
@@ -189,6 +190,7 @@ void TForm1::shopOnYes() {
     showButton(E::bsen1, "ok.bmp");
     hideYesNo();
     sayShopThanks();
+    report(GameEventKind::Sold);
   } else if (sell == 4 && buy == 0) {
     greetAccessoryShop(*this);
     showCancelOnly();
@@ -208,6 +210,7 @@ void TForm1::shopOnYes() {
     showButton(E::bsen1, "ok.bmp");
     hideYesNo();
     sayMessage("misew2.bmp", "種屋さん", "「どうもありがとうね！」", "", "");
+    report(GameEventKind::Bought);
   } else if (sell == 0 && buy == 4) {
     hideWeatherButtons();
     showSeedCounter(*this);
@@ -228,6 +231,7 @@ void TForm1::shopOnNo() {
     hideYesNo();
     showMenuButtons();
     sayHomePrompt();
+    report(GameEventKind::ShopsClosed);
   } else if (sell == 1 && buy == 0) {
     hideKindButtons();
     hideAccessoryGrid();

@@ -9,6 +9,9 @@ set -eu
 TENRALI=$1 PLAY=$2 GAME=$3 ID=$4
 # The X tools print and match window names in the locale's encoding; ours are full-width.
 export LC_ALL=C.UTF-8
+# Sound on, as a player has it, through SDL's dummy device (CI has no sound card), with settings
+# of the test's own.
+export SDL_AUDIODRIVER=dummy
 
 for tool in xvfb-run xdpyinfo xdotool xwininfo xprop import convert compare; do
   if ! command -v "$tool" >/dev/null 2>&1; then
@@ -31,6 +34,7 @@ if [ -z "${TENRALI_E2E_PART:-}" ]; then
 fi
 
 WORK=$(mktemp -d)
+export XDG_CONFIG_HOME="$WORK/config"
 # The game saves whenever its home screen waits: into this run's own folder, never the player's.
 export TENRALI_SAVE_DIR="$WORK/saves"
 PID=""

@@ -20,6 +20,7 @@
 #include "platform/save_keeper.h"
 #include "platform/script_io.h"
 #include "platform/standard_streams.h"
+#include "sound/sound_cues.h"
 #include "storage/files.h"
 #include "usage.h"
 
@@ -85,8 +86,10 @@ std::string clickedJson(E hit) {
 
 class Player {
  public:
-  Player(TForm1& form, FontLibrary& fonts, PictureStore& pictures, SaveKeeper* keeper)
-      : form_(form), renderer_(fonts, pictures), keeper_(keeper) {}
+  Player(TForm1& form, FontLibrary& fonts, PictureStore& pictures, SaveKeeper* keeper, bool soundLog)
+      : form_(form), renderer_(fonts, pictures), keeper_(keeper), soundLog_(soundLog) {
+    form_.events().listen(true);
+  }
 
   // Runs one command; false when the run ends (quit).
   bool run(const std::vector<std::string>& w) {
@@ -142,12 +145,19 @@ class Player {
     } else if (cmd == "load") {
       want(2);
       loadFrom(w[1]);
+    } else if (cmd == "sounds") {
+      want(1);
+      std::string list = "[";
+      for (std::size_t i = asked_; i < cues_.size(); ++i) list += (i > asked_ ? "," : "") + json::str(cues_[i].text());
+      asked_ = cues_.size();
+      std::cout << json::Object().raw("sounds", list + "]").done() << '\n';
     } else {
       throw PlayError{"unknown command " + quoted(cmd)};
     }
     if (keeper_ && step.kind != PlayStep::Kind::Ticks) keeper_->afterStep();
     // A picture the window would show and cannot is told here as the window tells it.
     sm.checkShownPictures();
+    followSound();
     flushAnswers();
     return !form_.closed();
   }
@@ -190,9 +200,21 @@ class Player {
     }
   }
 
+  // The cues of what the command did, in order; printed as they come with --sound-log.
+  void followSound() {
+    for (const SoundCue& cue : director_.follow(form_.events().take())) cues_.push_back(cue);
+    for (; soundLog_ && logged_ < cues_.size(); ++logged_)
+      std::cout << json::Object().text("sound", cues_[logged_].text()).done() << '\n';
+  }
+
   TForm1& form_;
   ScreenRenderer renderer_;
   SaveKeeper* keeper_;
+  SoundDirector director_;
+  std::vector<SoundCue> cues_{SoundCue::music(director_.music())};  // the title's music first
+  std::size_t asked_ = 0;   // the cues before this one were answered by "sounds"
+  std::size_t logged_ = 0;  // and these printed by --sound-log
+  bool soundLog_;
 };
 
 }  // namespace
@@ -202,6 +224,7 @@ int main(int argc, char** argv) {
   std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
   const char* scriptPath = nullptr;
   const char* saveDir = nullptr;  // without it no saved game is ever read or written on its own
+  bool soundLog = false;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--save-dir" && i + 1 < argc && *argv[i + 1]) {
@@ -213,6 +236,8 @@ int main(int argc, char** argv) {
         std::cerr << "tenrali-play: --seed: " << e.what << '\n';
         return 2;
       }
+    } else if (arg == "--sound-log") {
+      soundLog = true;
     } else if (arg == "--help" || arg == "--version") {
       std::cout << (arg == "--help" ? usage::kHelp : usage::kVersion) << std::flush;
       return std::cout ? 0 : 1;
@@ -234,7 +259,7 @@ int main(int argc, char** argv) {
       keeper.emplace(form, saveDir, [](const std::string& line) { std::cerr << line << '\n'; });
       keeper->start();
     }
-    Player player(form, fonts, pictures, keeper ? &*keeper : nullptr);
+    Player player(form, fonts, pictures, keeper ? &*keeper : nullptr, soundLog);
     for (std::string line; script.next(line);) {
       auto w = playWords(line);
       if (w.empty()) continue;
