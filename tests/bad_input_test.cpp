@@ -388,6 +388,8 @@ const std::vector<IoCase>& ioCases() {
        "tenrali-play: line 1: unknown command \"menu\\x00\"\n"},
       {"ByteOrderMarkSkipped", script("\xEF\xBB\xBFstate\n\xEF\xBB\xBFstate\n"), "PLAY case.play", 2,
        "tenrali-play: line 2: unknown command \"\\xEF\\xBB\\xBFstate\"\n", "\"dayNumber\":1"},
+      {"LoadPathShown", script("load \x1b]0;owned\x07\n"), "PLAY case.play", 2,
+       "tenrali-play: line 1: load: \"\\x1B]0;owned\\x07\": no such file\n"},
       {"StandardInputClosed", nothing, "PLAY <&-", 2,
        "tenrali-play: cannot read the script from standard input: Bad file descriptor\n"},
       {"StandardInputClosedScriptGiven", script("state\n"), "PLAY case.play <&-", 0, "", "\"dayNumber\":1"},

@@ -2,6 +2,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <string>
+
+#include "platform/own_message_box.h"
 
 #ifdef __linux__
 #include <pthread.h>
@@ -14,6 +17,8 @@
 namespace tenrali {
 
 namespace {
+
+constexpr const char* kTitle = "Ｔｅｎｒａｌｉ！！";
 
 #ifdef __linux__
 // The game's process while it opens the box; SDL shows the box from a child process of its own.
@@ -42,10 +47,16 @@ void showBox(Uint32 flags, const std::string& text, SDL_Window* parent) {
   static const bool watching = ::pthread_atfork(nullptr, nullptr, boxChildStarts) == 0;
   if (watching) boxParent = ::getpid();
 #endif
-  SDL_ShowSimpleMessageBox(flags, "Ｔｅｎｒａｌｉ！！", text.c_str(), parent);
+  const bool shown = SDL_ShowSimpleMessageBox(flags, kTitle, text.c_str(), parent) == 0;
 #ifdef __linux__
   boxParent = 0;
 #endif
+  // SDL draws its box with the X server's core fonts; a server without them gets ours.
+  std::string why = SDL_GetError();
+  if (!shown && !showOwnMessageBox(kTitle, text, why)) {
+    std::fprintf(stderr, "tenrali: the message box cannot be shown: %s\n", why.c_str());
+    std::fflush(stderr);
+  }
   for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &before[i], nullptr);
 }
 

@@ -30,6 +30,8 @@ if [ -z "${TENRALI_E2E_PART:-}" ]; then
   echo "ok: no display -> status $status, $said"
   # A common screen, then a large one on which the game doubles its picture by itself.
   xvfb-run -a -s "-screen 0 1024x768x24" env TENRALI_E2E_PART=common sh "$0" "$@"
+  # SDL draws its message box with the X server's core fonts: a server without them gets the game's own box.
+  xvfb-run -a -s "-screen 0 1024x768x24 -fp built-ins" env TENRALI_E2E_PART=nofonts sh "$0" "$@"
   exec xvfb-run -a -s "-screen 0 3840x2160x24" env TENRALI_E2E_PART=large sh "$0" "$@"
 fi
 
@@ -111,6 +113,37 @@ wait_exit() {  # sets status
   done
   status=0; wait "$PID" || status=$?; PID=""
 }
+
+# A broken data file: a message box (SDL's, or the game's own), no window, status 1, one line.
+broken_data_file() {
+  mkdir broken
+  cp "$GAME"/*.dat broken/
+  head -c 30 "$GAME/tenki.dat" >broken/tenki.dat
+  (cd broken && exec "$TENRALI") 2>broken.err &
+  PID=$!
+  n=0
+  BOX=""
+  while [ -z "$BOX" ]; do
+    # SDL names its message box in a way xdotool cannot read; xwininfo can.
+    BOX=$(xwininfo -root -tree | awk '/"Ｔｅｎｒａｌｉ！！"/ {print $1; exit}')
+    n=$((n + 1)); [ $n -lt 300 ] || fail "no message box for a broken tenki.dat"
+    kill -0 "$PID" 2>/dev/null || break
+    [ -n "$BOX" ] || sleep 0.1
+  done
+  [ -n "$BOX" ] || { cat broken.err; fail "the game ended without a message box"; }
+  [ -z "$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null)" ] || fail "the game window showed despite the broken data"
+  xdotool key --window "$BOX" Return 2>/dev/null
+  wait_exit
+  [ "$status" = 1 ] || fail "a broken tenki.dat ended the game with status $status"
+  [ "$(grep -c '^tenrali: ' broken.err)" = 1 ] && grep -q 'tenki.dat' broken.err || { cat broken.err; fail "expected one line naming tenki.dat"; }
+  echo "ok${1:+ ($1)}: a broken tenki.dat: a message box, no window, status 1, $(grep '^tenrali: ' broken.err)"
+}
+
+# --- An X server without its core fonts --------------------------------------------------------
+if [ "$TENRALI_E2E_PART" = nofonts ]; then
+  broken_data_file "no core fonts"
+  exit 0
+fi
 
 # --- Twice the size, on a large screen -----------------------------------------------------------
 if [ "$TENRALI_E2E_PART" = large ]; then
@@ -212,28 +245,7 @@ wait_exit
 echo "ok: \"終了\" ended the game with status 0"
 
 # --- A broken data file ----------------------------------------------------------------------
-mkdir broken
-cp "$GAME"/*.dat broken/
-head -c 30 "$GAME/tenki.dat" >broken/tenki.dat
-(cd broken && exec "$TENRALI") 2>broken.err &
-PID=$!
-n=0
-BOX=""
-while [ -z "$BOX" ]; do
-  # SDL names its message box in a way xdotool cannot read; xwininfo can.
-  BOX=$(xwininfo -root -tree | awk '/"Ｔｅｎｒａｌｉ！！"/ {print $1; exit}')
-  n=$((n + 1)); [ $n -lt 300 ] || fail "no message box for a broken tenki.dat"
-  kill -0 "$PID" 2>/dev/null || break
-  [ -n "$BOX" ] || sleep 0.1
-done
-[ -n "$BOX" ] || fail "the game ended without a message box"
-[ -z "$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null)" ] || fail "the game window showed despite the broken data"
-xdotool key --window "$BOX" Return 2>/dev/null
-wait_exit
-[ "$status" = 1 ] || fail "a broken tenki.dat ended the game with status $status"
-[ "$(grep -c '^tenrali: ' broken.err)" = 1 ] && grep -q 'tenki.dat' broken.err || { cat broken.err; fail "expected one line naming tenki.dat"; }
-echo "ok: a broken tenki.dat: a message box, no window, status 1, $(grep '^tenrali: ' broken.err)"
-
+broken_data_file
 # --- A signal ends the game while its message box is up, and the box goes with it ------------------------------
 # (the box is SDL's own child process: a box left behind would stay on the screen, orphaned)
 mkdir folder-data

@@ -194,9 +194,13 @@ class Player {
     try {
       continueSavedGame(form_, readSavedGameFile(file));
     } catch (const SaveError& e) {
-      throw PlayError{"load: " + quoted(file) + ": " + e.what()};
+      throw PlayError{"load: " + quoted(file, 200) + ": " + e.what()};
     } catch (const StorageError& e) {
-      throw PlayError{"load: " + std::string(e.what())};
+      // The reason names the file as the script gave it: shown quoted, as every echo of the script is.
+      std::string why = e.what();
+      const std::string raw = "\"" + file + "\"";
+      if (why.rfind(raw, 0) == 0) why = quoted(file, 200) + why.substr(raw.size());
+      throw PlayError{"load: " + why};
     }
   }
 
