@@ -54,7 +54,7 @@ void showBox(Uint32 flags, const std::string& text, SDL_Window* parent) {
   // SDL draws its box with the X server's core fonts; a server without them gets ours.
   std::string why = SDL_GetError();
   if (!shown && !showOwnMessageBox(kTitle, text, why)) {
-    std::fprintf(stderr, "tenrali: the message box cannot be shown: %s\n", why.c_str());
+    std::fprintf(stderr, "tenrali: (the message box could not be shown: %s)\n", why.c_str());
     std::fflush(stderr);
   }
   for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &before[i], nullptr);
