@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #ifdef TENRALI_FIRST_FRAME_PROBE
 #include <time.h>
 #endif
@@ -99,7 +100,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<GameWindow> window;
   int status = 1;
   try {
-    std::unique_ptr<GameParts> game = pending.get();
+    std::unique_ptr<GameParts> game = takeGameParts(std::move(pending));
     auto warn = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
     game->form.screen().setWarningSink(warn);
     Settings settings = loadUserSettings();

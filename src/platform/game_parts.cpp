@@ -1,5 +1,7 @@
 #include "platform/game_parts.h"
 
+#include <utility>
+
 #include "platform/event_loop.h"
 
 namespace tenrali {
@@ -16,6 +18,12 @@ std::future<std::unique_ptr<GameParts>> buildGameParts(const char* program, std:
     WindowPicture(parts->form, parts->fonts, parts->pictures, menu).draw();
     return parts;
   });
+}
+
+std::unique_ptr<GameParts> takeGameParts(std::future<std::unique_ptr<GameParts>> pending) {
+  // The future of std::async joins its thread when it goes: here, on the way out, thrown or not.
+  auto mine = std::move(pending);
+  return mine.get();
 }
 
 }  // namespace tenrali
