@@ -34,7 +34,7 @@ void boxChildStarts() {
 }
 #endif
 
-// Shows SDL's box. SDL turns an interrupt or a request to end into an event, which nobody reads
+// Shows the box. SDL turns an interrupt or a request to end into an event, which nobody reads
 // while the box is up: for that time these signals have their own meaning again and end the game
 // (unless whoever started the game asked for one to be ignored), and the box goes with it.
 void showBox(Uint32 flags, const std::string& text, SDL_Window* parent) {
@@ -47,16 +47,19 @@ void showBox(Uint32 flags, const std::string& text, SDL_Window* parent) {
   static const bool watching = ::pthread_atfork(nullptr, nullptr, boxChildStarts) == 0;
   if (watching) boxParent = ::getpid();
 #endif
-  const bool shown = SDL_ShowSimpleMessageBox(flags, kTitle, text.c_str(), parent) == 0;
+  // The game's own box first: drawn in this process with the game's fonts, it needs neither the
+  // X server's core fonts (which SDL's box draws with) nor a fork (SDL shows its box from a child
+  // process, which a lock held by another thread at the fork, such as the sanitizers' allocator,
+  // can stop for ever). SDL's box is for when the game's fonts are what failed.
+  std::string ownWhy;
+  if (!showOwnMessageBox(kTitle, text, ownWhy) &&
+      SDL_ShowSimpleMessageBox(flags, kTitle, text.c_str(), parent) != 0) {
+    std::fprintf(stderr, "tenrali: (the message box could not be shown: %s; %s)\n", ownWhy.c_str(), SDL_GetError());
+    std::fflush(stderr);
+  }
 #ifdef __linux__
   boxParent = 0;
 #endif
-  // SDL draws its box with the X server's core fonts; a server without them gets ours.
-  std::string why = SDL_GetError();
-  if (!shown && !showOwnMessageBox(kTitle, text, why)) {
-    std::fprintf(stderr, "tenrali: (the message box could not be shown: %s)\n", why.c_str());
-    std::fflush(stderr);
-  }
   for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &before[i], nullptr);
 }
 

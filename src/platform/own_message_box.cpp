@@ -87,6 +87,20 @@ bool answers(SDL_Keycode key) {
 
 // True for the event that ends the box. A key answers when it is let go, as a button does, and
 // only when it was pressed in the box (not the Return that started the game from a terminal).
+// The window an event belongs to; 0 for one of the whole program.
+Uint32 windowOf(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_WINDOWEVENT: return e.window.windowID;
+    case SDL_KEYDOWN: case SDL_KEYUP: return e.key.windowID;
+    case SDL_TEXTINPUT: return e.text.windowID;
+    case SDL_TEXTEDITING: return e.edit.windowID;
+    case SDL_MOUSEMOTION: return e.motion.windowID;
+    case SDL_MOUSEBUTTONDOWN: case SDL_MOUSEBUTTONUP: return e.button.windowID;
+    case SDL_MOUSEWHEEL: return e.wheel.windowID;
+    default: return 0;
+  }
+}
+
 bool dismisses(const SDL_Event& e, const SDL_Rect& button, SDL_Keycode& pressed) {
   switch (e.type) {
     case SDL_QUIT:
@@ -115,13 +129,26 @@ bool showOwnMessageBox(const char* title, const std::string& text, std::string& 
     const Layout layout = draw(fonts, text);
     GameWindow box(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, layout.picture.width, layout.picture.height, 1);
     box.present(layout.picture);
+    const Uint32 id = SDL_GetWindowID(box.sdl());
+    // What comes for the game's window or the whole program while the box is up waits for the
+    // game, as it does behind SDL's box (a request to end also ends the box).
+    std::vector<SDL_Event> later;
     SDL_Keycode pressed = SDLK_UNKNOWN;
-    for (SDL_Event e; SDL_WaitEvent(&e);) {
-      if (dismisses(e, layout.button, pressed)) return true;
-      if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED) box.present(layout.picture);
+    bool dismissed = false;
+    for (SDL_Event e; !dismissed && SDL_WaitEvent(&e);) {
+      const Uint32 window = windowOf(e);
+      if (window != id) {
+        later.push_back(e);
+        dismissed = e.type == SDL_QUIT;
+      } else if (dismisses(e, layout.button, pressed)) {
+        dismissed = true;
+      } else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        box.present(layout.picture);
+      }
     }
-    why = SDL_GetError();
-    return false;
+    if (!dismissed) why = SDL_GetError();
+    for (SDL_Event& e : later) SDL_PushEvent(&e);
+    return dismissed;
   } catch (const std::exception& e) {
     why = e.what();
     return false;

@@ -46,7 +46,7 @@ cleanup() {
 }
 trap cleanup EXIT
 cd "$WORK"
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 i=0
 until xdpyinfo >/dev/null 2>&1; do
@@ -247,7 +247,8 @@ echo "ok: \"終了\" ended the game with status 0"
 # --- A broken data file ----------------------------------------------------------------------
 broken_data_file
 # --- A signal ends the game while its message box is up, and the box goes with it ------------------------------
-# (the box is SDL's own child process: a box left behind would stay on the screen, orphaned)
+# (the game draws its box itself; SDL's box, its fallback, is a child process, which left behind would stay on
+# the screen, orphaned)
 mkdir folder-data
 cp "$GAME"/*.dat folder-data/
 rm folder-data/tane.dat && mkdir folder-data/tane.dat
