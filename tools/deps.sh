@@ -5,10 +5,10 @@
 set -eu
 SUDO=""
 [ "$(id -u)" = 0 ] || SUDO=sudo
-play="g++ cmake make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libfontconfig-dev
+play="g++ cmake make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libfontconfig-dev libpng-dev libspeechd-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fonts-dejavu-core librsvg2-bin imagemagick
   python3 python3-numpy fluidsynth musescore-general-soundfont-small vorbis-tools"
-tests="python3 libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool clang libclang-rt-14-dev
+tests="python3 libgtest-dev libbenchmark-dev xvfb xauth x11-utils xfonts-base xdotool clang libclang-rt-14-dev
   dpkg-dev file appstream desktop-file-utils man-db"
 packages=$play
 [ "${1:-}" = play ] || packages="$play $tests"
