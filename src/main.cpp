@@ -9,20 +9,24 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #ifdef TENRALI_FIRST_FRAME_PROBE
 #include <time.h>
 #endif
 
 #include "app/recorded_play.h"
+#include "data/quoted.h"
 #include "platform/event_loop.h"
 #include "platform/game_parts.h"
 #include "platform/game_window.h"
+#include "platform/icon_size.h"
 #include "platform/message_box.h"
 #include "platform/png_reader.h"
 #include "platform/read_aloud.h"
 #include "platform/save_keeper.h"
 #include "platform/sound_player.h"
 #include "platform/speech_service.h"
+#include "platform/standard_streams.h"
 #include "storage/settings.h"
 #include "storage/user_folders.h"
 #include "usage.h"
@@ -52,9 +56,9 @@ int scaleForDisplay(const Settings& settings) {
   std::string bytes, error;
   Image withAlpha;
   if (files.read("icon.png", bytes, error) && decodePng(bytes, withAlpha, error, true))
-    window.setIcon(withAlpha, true);
+    window.setIcon(iconOfSaneSize(withAlpha), true);
   else if (const Image* icon = pictures.image("icon.bmp"))
-    window.setIcon(*icon);
+    window.setIcon(iconOfSaneSize(*icon));
 }
 
 struct Options {
@@ -72,7 +76,7 @@ bool readOptions(int argc, char** argv, Options& o) {
       else if (arg == "--speed" && i + 1 < argc) o.speed = static_cast<int>(playNumber(argv[++i], 1, 1000));
       else if (arg == "--help") o.answer = usage::kHelp;
       else if (arg == "--version") o.answer = usage::kVersion;
-      else throw PlayError{"unknown argument \"" + arg + "\""};
+      else throw PlayError{"unknown argument " + quoted(arg)};
     } catch (const PlayError& e) {
       std::fprintf(stderr, "tenrali: %s\n%s%s", e.what.c_str(), usage::kUsage, usage::kMore);
       return false;
@@ -84,6 +88,7 @@ bool readOptions(int argc, char** argv, Options& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  keepStandardStreamsTaken();
   Options options;
   if (!readOptions(argc, argv, options)) return 2;
   if (options.answer) return std::fputs(options.answer, stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
@@ -116,7 +121,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<GameWindow> window;
   int status = 1;
   try {
-    std::unique_ptr<GameParts> game = pending.get();
+    std::unique_ptr<GameParts> game = takeGameParts(std::move(pending));
     auto warn = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
     game->form.screen().setWarningSink(warn);
     if (!game->settings.problem().empty()) warn("tenrali: " + game->settings.takeProblem());

@@ -1,8 +1,10 @@
 // Bad input, one case at a time: every data file missing, empty, short by a record, with a word
 // where a number belongs, a field one byte too long, or bytes that are not text; pictures that
-// are missing, cut short, empty, not pictures at all, or of an absurd size. The game says what is
-// wrong and where; it never crashes. A bad data file stops tenrali-play before its first command
-// with one line on standard error; a bad picture costs one line and the element keeps its picture.
+// are missing, cut short, empty, not pictures at all, or of an absurd size; scripts, replays and
+// screenshots that cannot be read or written as they should. The game says what is wrong and
+// where, in one short line that shows what it echoes safely; it never crashes or hangs. A bad data
+// file stops tenrali-play before its first command with one line on standard error; a bad picture
+// costs one line for the whole run and the element keeps its picture.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -64,8 +66,11 @@ class GameFolder {
   // tenrali-play with this folder as its working directory.
   Run play(const std::string& script) const {
     std::ofstream(dir_ / "case.play") << script;
-    const std::string cmd =
-        "cd '" + dir_.string() + "' && '" + TENRALI_TEST_PLAY_BINARY + "' --seed 0 case.play 2>case.err";
+    return run(std::string("'") + TENRALI_TEST_PLAY_BINARY + "' --seed 0 case.play");
+  }
+  // A shell command in this folder; what it writes to standard error is kept.
+  Run run(const std::string& command) const {
+    const std::string cmd = "cd '" + dir_.string() + "' && " + command + " 2>case.err";
     Run run;
     FILE* pipe = popen(cmd.c_str(), "r");
     for (int c; (c = std::fgetc(pipe)) != EOF;) run.out.push_back(static_cast<char>(c));
@@ -120,7 +125,7 @@ struct DataCase {
   const char* name;
   const char* file;
   Spoil spoil;
-  const char* message;
+  std::string message;
 };
 
 std::ostream& operator<<(std::ostream& out, const DataCase& c) { return out << c.name; }
@@ -160,6 +165,12 @@ const std::vector<DataCase>& dataCases() {
       {"SeedsPictureOneByteOver", "tane.dat",
        content([] { return replaceToken(gameFile("tane.dat"), 4, "hutu1xxx.bmp"); }),
        "tane.dat: record 1 of 27: the picture name is 12 bytes long, more than the 11 it may have"},
+      {"SeedsNumberEchoedSafely", "tane.dat",
+       content([] { return replaceToken(gameFile("tane.dat"), 1, "1\x1b]0;owned\x07"); }),
+       "tane.dat: record 1 of 27: the first number must be a number, not \"1\\x1B]0;owned\\x07\""},
+      {"SeedsNumberEchoedShort", "tane.dat",
+       content([] { return replaceToken(gameFile("tane.dat"), 2, std::string(10 << 20, 'x')); }),
+       "tane.dat: record 1 of 27: the second number must be a number, not \"" + std::string(40, 'x') + "…\""},
       {"SeedsPictureNotCp932", "tane.dat", content([] { return replaceToken(gameFile("tane.dat"), 9, "\xFF.bmp"); }),
        "tane.dat: record 2 of 27: the picture name is not valid cp932 text"},
 
@@ -285,6 +296,150 @@ TEST_P(BadPicture, IsReportedOnceAndTheElementKeepsItsPicture) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Each, BadPicture, ::testing::ValuesIn(pictureCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+std::size_t lines(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
+
+// However often a bad picture is loaded or drawn in a run, it is told once: in the window's game
+// and in tenrali-play, also when it is one that the first screen shows.
+TEST(BadPictureOverAWholeGame, IsToldOnceInTheGameAndInTenraliPlay) {
+  GameFolder folder;
+  folder.remove("usam1.bmp");
+  auto run = folder.play(readFile(fs::path(TENRALI_TEST_SOURCE_DIR) / "tests" / "play" / "whole_game.play"));
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(lines(run.err), 1u) << run.err;
+  EXPECT_NE(run.err.find("\"usam1.bmp\""), std::string::npos) << run.err;
+
+  TestGame g(0, folder.dir().string());
+  g.startDay1();
+  for (int i = 0; i < 3; ++i) {
+    g.click(E::menuk6);
+    g.click(E::bno);
+  }
+  EXPECT_EQ(g.warnings.size(), 1u);
+
+  folder.remove("ivent.bmp");
+  for (const char* script : {"state\n", "screenshot shot.png\nscreenshot shot.bmp\nstate\n"}) {
+    run = folder.play(script);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "tenrali: cannot show the picture \"ivent.bmp\" of ivent: No such file or directory\n");
+  }
+}
+
+// A picture larger than the place of its auto-sized element is cut to that place and told once,
+// with its size: a large portrait never covers the message window's buttons.
+TEST(OversizedPicture, IsToldOnceAndCutToItsPlace) {
+  GameFolder folder;
+  Image big;
+  big.width = 600;
+  big.height = 450;
+  big.pixels.assign(600 * 450, 0xCC3366);
+  folder.write("usam1.bmp", encodeBmp24(big));
+
+  TestGame g(0, folder.dir().string());
+  g.startDay1();
+  g.click(E::menuk6);
+  ASSERT_EQ(g.picture(E::kaow), "usam1.bmp");
+  EXPECT_EQ(g.sm().rect(E::kaow), (Rect{3, 280, 100, 100}));
+  EXPECT_EQ(g.click(E::bno), E::bno) << "the item viewer can be left";
+  EXPECT_EQ(g.s().itemViewState, 2);
+  g.click(E::menuk6);
+  ASSERT_EQ(g.warnings.size(), 1u);
+  EXPECT_EQ(g.warnings[0],
+            "tenrali: the picture \"usam1.bmp\" is 600 × 450, larger than the 100 × 100 place of kaow: only its top "
+            "left corner is shown");
+}
+
+// Scripts, replays, answers and screenshots: what cannot be read or written is told in one line
+// and the run ends with a status that says so; nothing hangs, grows without end, or is lost quietly.
+struct IoCase {
+  const char* name;
+  std::function<void(GameFolder&)> prepare;
+  std::string command;  // PLAY and GAME stand for the two programs
+  int status;
+  std::string err;
+  const char* out = "";  // what standard output must hold
+};
+
+std::ostream& operator<<(std::ostream& out, const IoCase& c) { return out << c.name; }
+
+const std::vector<IoCase>& ioCases() {
+  auto script = [](std::string text) {
+    return [text](GameFolder& f) { f.write("case.play", text); };
+  };
+  const auto nothing = [](GameFolder&) {};
+  static const std::vector<IoCase> cases = {
+      {"AnswersToAFullDisk", script("state\n"), "PLAY case.play >/dev/full", 1,
+       "tenrali-play: cannot write the answers: No space left on device\n"},
+      {"AnswersToAClosedOutput", script("state\n"), "PLAY case.play >&-", 1,
+       "tenrali-play: cannot write the answers: Bad file descriptor\n"},
+      {"ScriptAFolder", nothing, "PLAY .", 2, "tenrali-play: cannot read the script \".\": a folder, not a file\n"},
+      {"ScriptMissing", nothing, "PLAY nowhere.play", 2,
+       "tenrali-play: cannot read the script \"nowhere.play\": No such file or directory\n"},
+      {"ScriptEndless", nothing, "PLAY /dev/zero", 2,
+       "tenrali-play: cannot read the script \"/dev/zero\": line 1 is longer than 4096 bytes\n"},
+      {"ScriptLineTooLong", script("state\nclick " + std::string(10 << 20, 'x') + "\n"), "PLAY case.play", 2,
+       "tenrali-play: cannot read the script \"case.play\": line 2 is longer than 4096 bytes\n", "\"dayNumber\":1"},
+      {"LongWordCut", script("click " + std::string(4000, 'x') + "\n"), "PLAY case.play", 2,
+       "tenrali-play: line 1: unknown element \"" + std::string(40, 'x') + "…\"\n"},
+      {"EscapeSequenceShown", script("menu \x1b]0;owned\x07\n"), "PLAY case.play", 2,
+       "tenrali-play: line 1: unknown menu entry \"\\x1B]0;owned\\x07\"\n"},
+      {"ZeroByteShown", script(std::string("menu\0 new\n", 10)), "PLAY case.play", 2,
+       "tenrali-play: line 1: unknown command \"menu\\x00\"\n"},
+      {"ByteOrderMarkSkipped", script("\xEF\xBB\xBFstate\n\xEF\xBB\xBFstate\n"), "PLAY case.play", 2,
+       "tenrali-play: line 2: unknown command \"\\xEF\\xBB\\xBFstate\"\n", "\"dayNumber\":1"},
+      {"LoadPathShown", script("load \x1b]0;owned\x07\n"), "PLAY case.play", 2,
+       "tenrali-play: line 1: load: \"\\x1B]0;owned\\x07\": no such file\n"},
+      {"StandardInputClosed", nothing, "PLAY <&-", 2,
+       "tenrali-play: cannot read the script from standard input: Bad file descriptor\n"},
+      {"StandardInputClosedScriptGiven", script("state\n"), "PLAY case.play <&-", 0, "", "\"dayNumber\":1"},
+      {"ScreenshotIntoAPipe", [](GameFolder& f) { f.write("case.play", "screenshot shot.png\n"), f.pipe("shot.png"); },
+       "PLAY case.play", 2, "tenrali-play: line 1: cannot write \"shot.png\": not a plain file\n"},
+      {"ScreenshotIntoAPipeBeingRead",
+       [](GameFolder& f) { f.write("case.play", "screenshot shot.png\n"), f.pipe("shot.png"); },
+       "(timeout 20 cat shot.png >/dev/null & sleep 0.2; PLAY case.play)", 2,
+       "tenrali-play: line 1: cannot write \"shot.png\": not a plain file\n"},
+      {"ScreenshotIntoAFolder",
+       [](GameFolder& f) {
+         f.write("case.play", "screenshot shot.bmp\n");
+         fs::create_directory(f.dir() / "shot.bmp");
+       },
+       "PLAY case.play", 2, "tenrali-play: line 1: cannot write \"shot.bmp\": a folder, not a file\n"},
+      {"ReplayEndless", nothing, "GAME --replay /dev/zero", 2,
+       "tenrali: cannot read the replay \"/dev/zero\": not a plain file\n"},
+      {"ReplayAFolder", nothing, "GAME --replay .", 2, "tenrali: cannot read the replay \".\": a folder, not a file\n"},
+      {"ReplayAPipe", [](GameFolder& f) { f.pipe("case.play"); }, "GAME --replay case.play", 2,
+       "tenrali: cannot read the replay \"case.play\": not a plain file\n"},
+      {"ReplayLineTooLong", script("menu new\n" + std::string(5000, '#') + "\n"), "GAME --replay case.play", 2,
+       "tenrali: cannot read the replay \"case.play\": line 2 is longer than 4096 bytes\n"},
+      // (the usage that follows is the options' own business)
+      {"UnknownArgumentShown", nothing, "GAME --\"$(printf '\\033[2J')\" 2>&1 >/dev/null | head -n 1", 0, "",
+       "tenrali: unknown argument \"--\\x1B[2J\"\n"},
+  };
+  return cases;
+}
+
+class BadScriptOrOutput : public ::testing::TestWithParam<IoCase> {};
+
+TEST_P(BadScriptOrOutput, IsToldInOneLineWithAStatus) {
+  const IoCase& c = GetParam();
+  GameFolder folder;
+  c.prepare(folder);
+  std::string command = c.command;
+  auto put = [&command](const std::string& word, const std::string& program) {
+    for (std::size_t at; (at = command.find(word)) != std::string::npos;) command.replace(at, word.size(), program);
+  };
+  // Never the display: the replay is read before the window is opened.
+  put("PLAY", std::string("timeout 60 '") + TENRALI_TEST_PLAY_BINARY + "' --seed 0");
+  put("GAME", std::string("timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER '") +
+                  TENRALI_TEST_GAME_BINARY + "'");
+  auto run = folder.run(command);
+  EXPECT_EQ(run.status, c.status) << run.err;
+  EXPECT_EQ(run.err, c.err);
+  EXPECT_NE(run.out.find(c.out), std::string::npos) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, BadScriptOrOutput, ::testing::ValuesIn(ioCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

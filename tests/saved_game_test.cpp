@@ -69,6 +69,9 @@ TEST(SavedGame, ABadSaveIsRefusedSayingWhatIsWrong) {
       {edited(good, "money", ""), "\"money\" is missing"},
       {edited(good, "money", "money -5"), "line 9: \"money\" is -5, outside 0..2147483647"},
       {edited(good, "money", "money 28O"), "\"money\" holds \"28O\", not a whole number"},
+      // What the file holds is echoed cut short and with the bytes a terminal acts on escaped.
+      {edited(good, "money", "money 2\x1b]0;owned\x07"), "\"money\" holds \"2\\x1B]0;owned\\x07\", not a whole number"},
+      {edited(good, "money", "money " + std::string(900, '9')), "\"money\" holds \"9999999999999999999999999999999999999999…\", not"},
       {edited(good, "seedCount", "seedCount -1" + zeros), "\"seedCount\" is -1"},
       {edited(good, "seedCount", "seedCount 1 2"), "\"seedCount\" needs 9 numbers"},
       {edited(good, "contestStage", "contestStage 4"), "\"contestStage\" is 4, outside 1..3"},

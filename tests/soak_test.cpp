@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <iostream>
 #include <random>
@@ -187,7 +188,9 @@ void listen(TestGame& g) { g.form().events().listen(true); }
 
 std::vector<std::string> faultsAfterStep(TestGame& g, const Ledger& before, SoundDirector& sound) {
   std::vector<std::string> faults = checkInvariants(g.form());
-  for (auto& f : checkLedger(before, Ledger::of(g.s()))) faults.push_back("ledger: " + f);
+  const Ledger after = Ledger::of(g.s());
+  for (auto& f : checkLedger(before, after)) faults.push_back("ledger: " + f);
+  for (auto& f : countersRunOver(before, after)) faults.push_back("counter: " + f);
   sound.follow(g.form().events().take());
   for (auto& f : checkMusic(g.form(), sound.music())) faults.push_back("music: " + f);
   for (auto& w : g.warnings) faults.push_back("picture: " + w);
@@ -401,7 +404,10 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
 TEST(Soak, FieldsOutOfRangeNeverCrash) {
   const std::uint64_t totalSteps = envNumber("TENRALI_SOAK_STEPS", 150000) / 3;
   const std::uint64_t firstSeed = envNumber("TENRALI_SOAK_SEED", 1);
-  const int values[] = {-100, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 23, 24, 25, 26, 27, 30, 99, 1000};
+  // Half of the values lie at the edges of the game's tables and of the 32-bit range, half
+  // anywhere in that range.
+  const std::int32_t edges[] = {INT32_MIN, INT32_MIN + 1, -100, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 23, 24, 25,
+                                26, 27, 30, 99, 1000, INT32_MAX - 1, INT32_MAX};
   const auto& fields = intFields();
   std::uint64_t steps = 0, sets = 0, clicks = 0;
   for (std::uint64_t run = 0; steps < totalSteps; ++run) {
@@ -414,16 +420,20 @@ TEST(Soak, FieldsOutOfRangeNeverCrash) {
     for (int i = 0; i < 3000 && steps < totalSteps && !g.form().closed(); ++i) {
       if (pick(0, 4) == 0) {
         const IntField& f = fields[static_cast<std::size_t>(pick(0, static_cast<int>(fields.size()) - 1))];
-        *f.at(g.s(), pick(0, f.length - 1)) = values[pick(0, std::size(values) - 1)];
+        *f.at(g.s(), pick(0, f.length - 1)) =
+            pick(0, 1) ? edges[pick(0, std::size(edges) - 1)] : static_cast<std::int32_t>(rng());
         ++sets;
         continue;
       }
       next.clear();
       player.next(g.form(), false, next);
       for (const Action& a : next) {
+        const Ledger before = Ledger::of(g.s());
         perform(g, a);
         ++steps;
         clicks += a.kind == Action::Click;
+        const auto runOver = countersRunOver(before, Ledger::of(g.s()));
+        ASSERT_TRUE(runOver.empty()) << "game " << firstSeed + run << ", step " << steps << ": " << runOver[0];
       }
     }
   }

@@ -10,6 +10,7 @@
 
 #include "platform/event_loop.h"
 #include "platform/game_window.h"
+#include "platform/icon_size.h"
 #include "platform/menu_bar.h"
 #include "platform/scaled_pictures.h"
 #include "support/dummy_window.h"
@@ -425,16 +426,42 @@ TEST(WindowPicture, AMissingPictureIsToldOnceAndTheRestIsDrawn) {
   {
     TestGame g(0, folder.string());
     ScreenRenderer renderer(sharedFonts(), g.sm().pictures());
-    std::vector<std::string> told;
-    renderer.setWarningSink([&told](const std::string& line) { told.push_back(line); });
     Image out;
     renderer.render(g.sm(), out);
     renderer.render(g.sm(), out);
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_NE(told[0].find("\"ivent.bmp\""), std::string::npos) << told[0];
+    ASSERT_EQ(g.warnings.size(), 1u);
+    EXPECT_NE(g.warnings[0].find("\"ivent.bmp\""), std::string::npos) << g.warnings[0];
     EXPECT_EQ(out.at(300, 200), kFaceColor) << "nothing drawn where the title would be";
   }
   fs::remove_all(folder);
+}
+
+// A window icon of any size reaches the desktop at one it can take; a small one as it is.
+TEST(WindowIcon, ALargeOneIsScaledDownToFit) {
+  Image large;
+  large.width = 2048;
+  large.height = 1024;
+  large.pixels.resize(2048u * 1024u);
+  for (int y = 0; y < 1024; ++y)
+    for (int x = 0; x < 2048; ++x)  // left half black and white stripes, right half blue
+      large.pixels[static_cast<std::size_t>(y) * 2048 + x] = x >= 1024 ? 0x0000FFu : (x % 2 ? 0xFFFFFFu : 0u);
+  const Image icon = iconOfSaneSize(large);
+  EXPECT_EQ(icon.width, kMaxIconSide);
+  EXPECT_EQ(icon.height, kMaxIconSide / 2);
+  EXPECT_EQ(icon.at(10, 10), 0x808080u) << "each pixel the average of those it covers";
+  EXPECT_EQ(icon.at(200, 100), 0x0000FFu);
+
+  Image small;
+  small.width = 64;
+  small.height = 64;
+  small.pixels.assign(64 * 64, 0x123456);
+  EXPECT_EQ(iconOfSaneSize(small).pixels, small.pixels);
+  small.width = 1;
+  small.height = 64 * 64 * 1;
+  small.pixels.assign(4096, 0x123456);
+  const Image thin = iconOfSaneSize(small);
+  EXPECT_EQ(thin.width, 1);
+  EXPECT_EQ(thin.height, kMaxIconSide);
 }
 
 }  // namespace

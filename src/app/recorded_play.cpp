@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <sstream>
 
+#include "data/quoted.h"
+
 namespace tenrali {
 
 namespace {
@@ -14,14 +16,14 @@ void setField(GameState& s, const std::string& target, std::int32_t value) {
   int index = 0;
   bool indexed = false;
   if (auto open = target.find('['); open != std::string::npos) {
-    if (target.back() != ']') throw PlayError{"bad field \"" + target + "\""};
+    if (target.back() != ']') throw PlayError{"bad field " + quoted(target)};
     name = target.substr(0, open);
     index = static_cast<int>(playNumber(target.substr(open + 1, target.size() - open - 2), 0, 1000));
     indexed = true;
   }
   const IntField* f = findIntField(name);
-  if (!f) throw PlayError{"unknown field \"" + name + "\""};
-  if (indexed != (f->length > 1) || index >= f->length) throw PlayError{"bad index for field \"" + target + "\""};
+  if (!f) throw PlayError{"unknown field " + quoted(name)};
+  if (indexed != (f->length > 1) || index >= f->length) throw PlayError{"bad index for field " + quoted(target)};
   *f->at(s, index) = value;
 }
 
@@ -29,7 +31,7 @@ void setField(GameState& s, const std::string& target, std::int32_t value) {
 
 E playElement(const std::string& name) {
   E e = findElement(name.c_str());
-  if (e == E::count) throw PlayError{"unknown element \"" + name + "\""};
+  if (e == E::count) throw PlayError{"unknown element " + quoted(name)};
   return e;
 }
 
@@ -45,7 +47,7 @@ long long playNumber(const std::string& text, long long lo, long long hi) {
   long long value = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc() || end != text.data() + text.size() || value < lo || value > hi)
-    throw PlayError{"bad number \"" + text + "\""};
+    throw PlayError{"bad number " + quoted(text)};
   return value;
 }
 
@@ -56,7 +58,7 @@ bool isPlayQuestion(const std::string& c) {
 PlayStep playAction(TForm1& form, const std::vector<std::string>& w) {
   const std::string& cmd = w.at(0);
   auto want = [&](std::size_t n) {
-    if (w.size() != n) throw PlayError{"\"" + cmd + "\" takes " + std::to_string(n - 1) + " argument(s)"};
+    if (w.size() != n) throw PlayError{quoted(cmd) + " takes " + std::to_string(n - 1) + " argument(s)"};
   };
   ScreenModel& sm = form.screen();
   PlayStep step;
@@ -69,13 +71,13 @@ PlayStep playAction(TForm1& form, const std::vector<std::string>& w) {
     if (w[1] == "new") form.menuCommand(E::K2);
     else if (w[1] == "continue") form.menuCommand(E::K3);
     else if (w[1] == "quit") form.menuCommand(E::K4);
-    else throw PlayError{"unknown menu entry \"" + w[1] + "\""};
+    else throw PlayError{"unknown menu entry " + quoted(w[1])};
     step.kind = form.closed() ? PlayStep::Kind::Quit : PlayStep::Kind::Done;
   } else if (cmd == "click") {
     want(2);
     E e = playElement(w[1]);
     if (sm.get(e).kind == Kind::Timer || sm.get(e).kind == Kind::MenuItem)
-      throw PlayError{"\"" + w[1] + "\" is not on the screen"};
+      throw PlayError{quoted(w[1]) + " is not on the screen"};
     Rect r = sm.rect(e);
     step.kind = PlayStep::Kind::Clicked;
     step.clicked = form.clickAt(r.x + r.w / 2, r.y + r.h / 2);

@@ -1,6 +1,7 @@
 #include "data/data_files.h"
 
 #include "data/cp932.h"
+#include "data/quoted.h"
 #include "data/token_reader.h"
 
 namespace tenrali {
@@ -50,8 +51,8 @@ class RecordReader {
       case TokenReader::NumberError::OutOfRange: fail(std::string("the ") + what + " is too large a number");
       case TokenReader::NumberError::NotANumber: break;
     }
-    auto shown = cp932ToUtf8(token.substr(0, 40));
-    fail(std::string("the ") + what + " must be a number, not \"" + (shown ? *shown : std::string("?")) + "\"");
+    const auto shown = cp932ToUtf8(token);
+    fail(std::string("the ") + what + " must be a number, not " + quoted(shown ? *shown : token));
   }
 
   [[noreturn]] void fail(const std::string& why) const {

@@ -1,5 +1,6 @@
 // The harvest: every ripe plant becomes one fruit of its kind and leaves an empty pot.
 #include "app/form1.h"
+#include "state/saturating.h"
 
 namespace tenrali {
 
@@ -27,7 +28,7 @@ void TForm1::harvestPots() {
   for (int pot = 1; pot <= 3; ++pot) {
     const int kind = gs.potSeed(pot);
     if (gs.potGrowth(pot) <= Growing || kind < Normal || kind > Rainbow) continue;
-    gs.fruitCount[static_cast<std::size_t>(kind)] += 1;
+    addSaturating(gs.fruitCount[static_cast<std::size_t>(kind)], 1);
     gs.potSeed(pot) = NoWeather;
     gs.potGrowth(pot) = Planted;
     showFruitStock();

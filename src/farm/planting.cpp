@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "state/saturating.h"
 
 namespace tenrali {
 
@@ -106,7 +107,7 @@ void TForm1::commitPlanting() {
   const int kind = gs.potSeed(pot);
   if (kind < Normal || kind > Rainbow) return;
   sm.setCaption(kPlates[pot], gs.seedTable[static_cast<std::size_t>(3 * kind)].name);
-  gs.seedCount[static_cast<std::size_t>(kind)] -= 1;
+  addSaturating(gs.seedCount[static_cast<std::size_t>(kind)], -1);
   report(GameEventKind::Planted);
 }
 

@@ -2,6 +2,7 @@
 // sends her off to the arrival scene. A refused fee keeps the question open until "no".
 #include "app/form1.h"
 #include "heroine/contest_table.h"
+#include "state/saturating.h"
 
 namespace tenrali {
 
@@ -53,7 +54,7 @@ void TForm1::contestEntryBranch(bool yes) {
     sayMessage("", "コンテスト出場には", contest->feeLine, "よろしいですか？", "");
   } else if (state == kFeeQuestion && gs.money >= contest->fee) {
     gs.contestEntryState = kPaid;
-    gs.money -= contest->fee;
+    addSaturating(gs.money, -contest->fee);
     sm.setNumber(E::kanek, gs.money);
     hideHomeScreen();
     hideYesNo();

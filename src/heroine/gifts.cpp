@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "heroine/heart_values.h"
+#include "state/saturating.h"
 
 namespace tenrali {
 
@@ -83,10 +84,11 @@ void TForm1::giveAccessory(int index) {
   if (!giftAt(gs, 2) || gs.giftChoice != index || !inStock(gs, index)) return;
   const int kind = index / 6;
   gs.slotValue(kind) = kHeartValue[index];
-  gs.heart = gs.hairSlotValue + gs.braceletSlotValue + gs.necklaceSlotValue + gs.ringSlotValue;
+  gs.heart =
+      saturated(std::int64_t{gs.hairSlotValue} + gs.braceletSlotValue + gs.necklaceSlotValue + gs.ringSlotValue);
   gs.giftChoice = kNoAccessory;
   gs.giftState = 3;
-  gs.accessoryCount[static_cast<std::size_t>(index)] -= 1;
+  addSaturating(gs.accessoryCount[static_cast<std::size_t>(index)], -1);
   hideAccessoryGrid();
   hideYesNo();
   showWornPanel();

@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "heroine/talk_lines.h"
+#include "state/saturating.h"
 #include "workshop/seed_offers.h"
 
 namespace tenrali {
@@ -37,7 +38,7 @@ void TForm1::talkToHeroine() {
   }
   if (heroIsBroke(gs)) {
     sayMessage("usaw2.bmp", "ララベ", "「トルンくん　少ないけど", "よかったら　これ使って」", "");
-    gs.money += 20;
+    addSaturating(gs.money, 20);
     sm.setNumber(E::kanek, gs.money);
     report(GameEventKind::HelpReceived);
   }

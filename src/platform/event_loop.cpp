@@ -141,7 +141,6 @@ void EventLoop::take(const MenuChoice& chosen) {
 }
 
 void EventLoop::setWarningSink(std::function<void(const std::string&)> sink) {
-  picture_.renderer().setWarningSink(sink);
   tell_ = std::move(sink);
 }
 

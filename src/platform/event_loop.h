@@ -41,10 +41,10 @@ class WindowPicture {
   const Image& draw(ButtonLook look = {});
   // The factor the picture is drawn at from now on.
   void setScale(int scale);
+  int scale() const { return renderer_.scale(); }
   const Image& picture() const { return window_; }
   // The game's own picture, as tenrali-play's screenshot draws it (no ring, no menu).
   const Image& client() const { return client_; }
-  ScreenRenderer& renderer() { return renderer_; }
 
  private:
   TForm1& form_;
@@ -114,7 +114,8 @@ class EventLoop {
   ButtonLook look() const;
   // Saves the game whenever the home screen waits, once the picture is shown.
   void setSaveKeeper(SaveKeeper* keeper) { keeper_ = keeper; }
-  // Where a picture that cannot be drawn is reported.
+  // Where the loop tells its own news (read-aloud, screenshots); a picture that cannot be drawn
+  // is told by the screen model, once for the run.
   void setWarningSink(std::function<void(const std::string&)> sink);
   // The settings that last (full screen, scale, read-aloud): shown in the menu, kept when changed.
   void setSettings(Settings* settings);

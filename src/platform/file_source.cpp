@@ -14,11 +14,6 @@ namespace tenrali {
 namespace fs = std::filesystem;
 
 namespace {
-// Our largest picture is 1 MB; the largest we could decode, 64 MB.
-constexpr std::uintmax_t kMaxFileBytes = 80u << 20;
-}  // namespace
-
-namespace {
 
 // The file's bytes, up to `limit` of them, through one descriptor: a plain file only, and never
 // one larger than we would ever read.
@@ -46,8 +41,8 @@ bool readFile(const fs::path& path, std::size_t limit, std::string& bytes, std::
   } else if (!S_ISREG(st.st_mode)) {
     error = "not a plain file";
     ok = false;
-  } else if (static_cast<std::uintmax_t>(st.st_size) > kMaxFileBytes) {
-    error = "larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
+  } else if (static_cast<std::uintmax_t>(st.st_size) > kMaxDataFileBytes) {
+    error = "larger than " + std::to_string(kMaxDataFileBytes >> 20) + " MB";
     ok = false;
   }
   if (ok) {
@@ -76,7 +71,7 @@ bool readFile(const fs::path& path, std::size_t limit, std::string& bytes, std::
 
 bool DirectoryFileSource::read(const std::string& bareName, std::string& bytes, std::string& error) {
   std::uint64_t size = 0;
-  return readHead(bareName, kMaxFileBytes, bytes, size, error);
+  return readHead(bareName, kMaxDataFileBytes, bytes, size, error);
 }
 
 bool DirectoryFileSource::readHead(const std::string& bareName, std::size_t limit, std::string& bytes,

@@ -1,11 +1,16 @@
 #pragma once
 // The game folder: where tenki.dat and every picture lie side by side.
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "data/file_source.h"
 
 namespace tenrali {
+
+// The largest file of the game folder that is read: our largest picture is 1 MB, the largest we
+// could decode 64 MB.
+inline constexpr std::uintmax_t kMaxDataFileBytes = 80u << 20;
 
 class DirectoryFileSource : public FileSource {
  public:

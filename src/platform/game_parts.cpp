@@ -1,6 +1,9 @@
 #include "platform/game_parts.h"
 
 #include <cstdio>
+#include <utility>
+
+#include "platform/event_loop.h"
 
 namespace tenrali {
 
@@ -13,7 +16,7 @@ GameParts::GameParts(const char* program, std::uint32_t seed)
       sound(files.folder(), settings, [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); }) {}
 
 std::unique_ptr<WindowContent> GameParts::contentAt(int scale) {
-  if (content && content->picture.renderer().scale() == scale) return std::move(content);
+  if (content && content->picture.scale() == scale) return std::move(content);
   content.reset();
   return std::make_unique<WindowContent>(form, fonts, scaledPictures, scale);
 }
@@ -25,6 +28,12 @@ std::future<std::unique_ptr<GameParts>> buildGameParts(const char* program, std:
     parts->content->picture.draw();
     return parts;
   });
+}
+
+std::unique_ptr<GameParts> takeGameParts(std::future<std::unique_ptr<GameParts>> pending) {
+  // The future of std::async joins its thread when it goes: here, on the way out, thrown or not.
+  auto mine = std::move(pending);
+  return mine.get();
 }
 
 }  // namespace tenrali

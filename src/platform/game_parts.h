@@ -39,5 +39,9 @@ struct GameParts {
 // Starts building; get() hands the parts over, or throws what stopped them (a DataError, a
 // FontError).
 std::future<std::unique_ptr<GameParts>> buildGameParts(const char* program, std::uint32_t seed);
+// The parts, once the helper thread has ended too: what stopped them is shown in a message box,
+// which SDL opens in a forked process, and a fork must never catch another thread halfway
+// through something (a lock of the allocator held in the child would keep the box from showing).
+std::unique_ptr<GameParts> takeGameParts(std::future<std::unique_ptr<GameParts>> pending);
 
 }  // namespace tenrali

@@ -1,6 +1,7 @@
 #pragma once
 // Tells the player about an error that stops the game: one line on standard error and, when a
-// display is there, a message box with the same text.
+// display is there, a message box with the same text. While a box is up, an interrupt, a hang-up
+// or a request to end still ends the game, and the box goes with the game however it ends.
 #include <SDL.h>
 
 #include <string>

@@ -59,8 +59,8 @@ void ScreenRenderer::drawPicture(const ScreenModel& screen, E e, Image& out) {
   std::string error = "cannot be decoded";
   const Image* img = pictures_.load(el.picture, w, h, error) ? pictures_.image(el.picture, scale_) : nullptr;
   if (!img) {
-    if (warn_ && warned_.insert(el.picture).second)
-      warn_("tenrali: cannot draw the picture \"" + el.picture + "\" of " + elementName(e) + ": " + error);
+    // Why it cannot be had, told once for the whole run.
+    screen.checkShownPictures();
     return;
   }
   const Rect r = scaled(screen.rect(e));

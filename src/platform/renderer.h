@@ -3,8 +3,7 @@
 // shows this picture, and screenshots save it. At a larger whole scale the same screen is drawn
 // with more pixels: the text set at that many times its size, the pictures taken from their
 // larger renderings where the store has them.
-#include <functional>
-#include <set>
+#include <algorithm>
 #include <string>
 
 #include "data/bmp.h"
@@ -27,9 +26,6 @@ class ScreenRenderer {
   void render(const ScreenModel& screen, Image& out);
   int scale() const { return scale_; }
   void setScale(int scale) { scale_ = std::max(scale, 1); }
-  // Where a picture that cannot be drawn is reported, once per file (the window's own pictures
-  // are read only when first drawn).
-  void setWarningSink(std::function<void(const std::string&)> sink) { warn_ = std::move(sink); }
 
  private:
   void drawPicture(const ScreenModel& screen, E e, Image& out);
@@ -44,8 +40,6 @@ class ScreenRenderer {
   FontLibrary& fonts_;
   PictureStore& pictures_;
   int scale_;
-  std::function<void(const std::string&)> warn_;
-  std::set<std::string> warned_;
 };
 
 void fillRect(Image& out, Rect r, std::uint32_t color);

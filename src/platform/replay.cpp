@@ -2,18 +2,18 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
 #include "app/recorded_play.h"
+#include "data/quoted.h"
+#include "platform/script_io.h"
 
 namespace tenrali {
 
 Replay::Replay(std::vector<std::string> lines, int speed) : lines_(std::move(lines)), speed_(std::max(speed, 1)) {}
 
 Replay::Replay(const std::string& path, int speed) : speed_(std::max(speed, 1)) {
-  std::ifstream in(path);
-  if (!in) throw PlayError{"cannot open the replay \"" + path + "\""};
-  for (std::string line; std::getline(in, line);) lines_.push_back(line);
+  ScriptReader in(path, "the replay", true);
+  for (std::string line; in.next(line);) lines_.push_back(line);
 }
 
 void Replay::step(TForm1& form, Uint64 now) {
@@ -33,7 +33,7 @@ void Replay::step(TForm1& form, Uint64 now) {
     try {
       action = playAction(form, words);
       if (action.kind == PlayStep::Kind::Other && !isPlayQuestion(words[0]))
-        throw PlayError{"unknown command \"" + words[0] + "\""};
+        throw PlayError{"unknown command " + quoted(words[0])};
     } catch (const PlayError& e) {
       std::fprintf(stderr, "tenrali: replay, line %zu: %s\n", lineNo, e.what.c_str());
       next_ = lines_.size();

@@ -15,7 +15,7 @@ namespace tenrali {
 
 class Replay {
  public:
-  // Reads the script; throws PlayError when it cannot be read.
+  // Reads the script, a plain file of a sane size; throws PlayError saying why it cannot be read.
   Replay(const std::string& path, int speed);
   Replay(std::vector<std::string> lines, int speed);
 

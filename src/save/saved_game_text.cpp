@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "data/quoted.h"
 #include "save/saved_game.h"
 #include "save/saved_game_rules.h"
 
@@ -19,7 +20,7 @@ constexpr std::size_t kLongestText = 200;  // bytes of one message line
 
 const char* const kMessageKeys[5] = {"portrait", "mes1", "mes2", "mes3", "mes4"};
 
-std::string quoted(std::string_view s) {
+std::string inQuotes(std::string_view s) {
   std::string out = "\"";
   for (char c : s) {
     if (c == '"' || c == '\\') out += '\\';
@@ -99,11 +100,11 @@ class Line {
     const auto w = words(rest_);
     if (w.size() != count)
       fail(no_, "\"" + key_ + "\" needs " + std::to_string(count) + (count == 1 ? " number" : " numbers") +
-                    ", not \"" + std::string(rest_) + "\"");
+                    ", not " + quoted(rest_));
     std::vector<std::int64_t> out;
     for (auto word : w) {
       std::int64_t v = 0;
-      if (!number(word, v)) fail(no_, "\"" + key_ + "\" holds \"" + std::string(word) + "\", not a whole number");
+      if (!number(word, v)) fail(no_, "\"" + key_ + "\" holds " + quoted(word) + ", not a whole number");
       if (v < lo || v > hi)
         fail(no_, "\"" + key_ + "\" is " + std::to_string(v) + ", outside " + std::to_string(lo) + ".." +
                       std::to_string(hi));
@@ -119,7 +120,7 @@ class Line {
 
   std::uint64_t bigNumber() const {
     std::uint64_t v = 0;
-    if (!number(rest_, v)) fail(no_, "\"" + key_ + "\" holds \"" + std::string(rest_) + "\", not a number 0..2^64-1");
+    if (!number(rest_, v)) fail(no_, "\"" + key_ + "\" holds " + quoted(rest_) + ", not a number 0..2^64-1");
     return v;
   }
 
@@ -145,7 +146,7 @@ class Line {
 
   Rgb color() const {
     Rgb c;
-    if (!readColor(rest_, c)) fail(no_, "\"" + key_ + "\" needs a colour #RRGGBB, not \"" + std::string(rest_) + "\"");
+    if (!readColor(rest_, c)) fail(no_, "\"" + key_ + "\" needs a colour #RRGGBB, not " + quoted(rest_));
     return c;
   }
 
@@ -157,7 +158,7 @@ class Line {
     for (std::size_t i = 0; i < 3; ++i) {
       Rgb c;
       if (w[i] == "-") continue;
-      if (!readColor(w[i], c)) fail(no_, "\"" + key_ + "\" holds \"" + std::string(w[i]) + "\", neither - nor #RRGGBB");
+      if (!readColor(w[i], c)) fail(no_, "\"" + key_ + "\" holds " + quoted(w[i]) + ", neither - nor #RRGGBB");
       out[i] = c;
     }
     return out;
@@ -199,8 +200,8 @@ std::string savedGameText(const SavedGame& g) {
   out += "stars";
   for (const auto& star : g.stars) out += " " + (star ? hexColor(*star) : std::string("-"));
   out += "\n";
-  out += "portrait " + quoted(g.portrait) + "\n";
-  for (std::size_t i = 0; i < 4; ++i) out += std::string(kMessageKeys[i + 1]) + " " + quoted(g.lines[i]) + "\n";
+  out += "portrait " + inQuotes(g.portrait) + "\n";
+  for (std::size_t i = 0; i < 4; ++i) out += std::string(kMessageKeys[i + 1]) + " " + inQuotes(g.lines[i]) + "\n";
   out += "messageColor " + hexColor(g.color) + "\n";
   return out;
 }
@@ -244,7 +245,7 @@ SavedGame readWhole(std::string_view text) {
         fail(0, "not a saved game of Tenrali (the first line is not \"" + head + std::to_string(kSaveVersion) + "\")");
       int version = 0;
       if (!number(line.substr(head.size()), version) || version < 1)
-        fail(1, "\"" + std::string(line) + "\" names no version of the format");
+        fail(1, quoted(line) + " names no version of the format");
       if (version > kSaveVersion)
         fail(1, "written by a newer game (format " + std::to_string(version) + "; this game reads format " +
                     std::to_string(kSaveVersion) + ")");
@@ -252,7 +253,7 @@ SavedGame readWhole(std::string_view text) {
     }
     if (line.empty() || line[0] == '#') continue;
     const std::size_t space = line.find(' ');
-    if (space == std::string_view::npos) fail(no, "\"" + std::string(line) + "\" has no value");
+    if (space == std::string_view::npos) fail(no, quoted(line) + " has no value");
     const std::string key(line.substr(0, space));
     const Line value(no, key, line.substr(space + 1));
     if (!lineOf.emplace(key, no).second)
@@ -275,13 +276,13 @@ SavedGame readWhole(std::string_view text) {
       g.stars = value.stars();
     } else if (key == "portrait") {
       g.portrait = value.text();
-      if (!pictureName(g.portrait)) fail(no, "\"portrait\" is \"" + g.portrait + "\", not the name of a picture");
+      if (!pictureName(g.portrait)) fail(no, "\"portrait\" is " + quoted(g.portrait) + ", not the name of a picture");
     } else if (key == "mes1" || key == "mes2" || key == "mes3" || key == "mes4") {
       g.lines[static_cast<std::size_t>(key[3] - '1')] = value.text();
     } else if (key == "messageColor") {
       g.color = value.color();
     } else {
-      fail(no, "\"" + key + "\" is not a line of a saved game");
+      fail(no, quoted(key) + " is not a line of a saved game");
     }
   }
   if (first) fail(0, "empty");

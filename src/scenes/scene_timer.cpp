@@ -1,15 +1,17 @@
 // Every scene is one of the eight timers: each tick first adds one to the shared counter and
 // then performs what the scene's script lists for the new value; unlisted values do nothing.
-#include <climits>
-
 #include "app/form1.h"
+#include "state/saturating.h"
 
 namespace tenrali {
 
 namespace {
 // The ending's timer runs for as long as the window stays open; after years of it the counter
 // stops at its largest value instead of running over (every script has ended long before).
-int next(int& tick) { return tick < INT_MAX ? ++tick : tick; }
+int next(std::int32_t& tick) {
+  addSaturating(tick, 1);
+  return tick;
+}
 }  // namespace
 
 void TForm1::Timer1Timer() { openingScene(next(gs.sceneTick)); }

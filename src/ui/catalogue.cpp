@@ -120,8 +120,11 @@ void buildCatalogue(ScreenModel& s) {
   const Font countFont = font(faces::serif, 24, colors::black, false, true);
   for (int k = 0; k < 9; ++k) {
     int x = 64 + 112 * (k % 3), y = 56 + 64 * (k / 3);
-    b.picture(buttons[k], x, y, k == 0 ? 90 : 89, k == 0 ? 35 : 33, true, k == 0 ? "bthutu.bmp" : nullptr, false,
-              true);
+    Element& button = b.picture(buttons[k], x, y, k == 0 ? 90 : 89, k == 0 ? 35 : 33, true,
+                                k == 0 ? "bthutu.bmp" : nullptr, false, true);
+    // Every seed and fruit picture is 90 × 35, as the normal seed's button: the place of each.
+    button.placeWidth = 90;
+    button.placeHeight = 35;
     b.label(counts[k], x + 40, y + 32, 49, 27, "000", countFont, Align::Right);
   }
 

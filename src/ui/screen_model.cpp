@@ -1,6 +1,9 @@
 #include "ui/screen_model.h"
 
+#include <algorithm>
 #include <iostream>
+
+#include "data/quoted.h"
 
 namespace tenrali {
 
@@ -17,6 +20,8 @@ Element& ScreenModel::define(E e, Kind kind, int left, int top, int width, int h
   el.width = width;
   el.height = height;
   el.rightEdge = left + width;
+  el.placeWidth = width;
+  el.placeHeight = height;
   return el;
 }
 
@@ -64,17 +69,38 @@ bool ScreenModel::loadPicture(E e, const std::string& file) {
   int w = 0, h = 0;
   std::string error;
   if (!pictures_.load(file, w, h, error)) {
-    if (warn_) warn_("tenrali: cannot load the picture \"" + file + "\" into " + elementName(e) + ": " + error);
+    tellOnce(file, "tenrali: cannot load the picture " + quoted(file) + " into " + elementName(e) + ": " + error);
     return false;
   }
   Element& el = at(e);
   el.picture = file;
   if (el.autoSize) {
-    el.width = w;
-    el.height = h;
+    if (w > el.placeWidth || h > el.placeHeight) {
+      const auto size = [](int width, int height) { return std::to_string(width) + " × " + std::to_string(height); };
+      tellOnce(file, "tenrali: the picture " + quoted(file) + " is " + size(w, h) + ", larger than the " +
+                         size(el.placeWidth, el.placeHeight) + " place of " + elementName(e) +
+                         ": only its top left corner is shown");
+    }
+    el.width = std::min(w, el.placeWidth);
+    el.height = std::min(h, el.placeHeight);
   }
   changed();
   return true;
+}
+
+void ScreenModel::tellOnce(const std::string& file, const std::string& line) const {
+  if (warn_ && told_.insert(file).second) warn_(line);
+}
+
+void ScreenModel::checkShownPictures() const {
+  for (E e : drawOrder()) {
+    const Element& el = get(e);
+    if (el.kind != Kind::Picture || el.picture.empty() || !checked_.insert(el.picture).second) continue;
+    int w = 0, h = 0;
+    std::string error;
+    if (!pictures_.load(el.picture, w, h, error))
+      tellOnce(el.picture, "tenrali: cannot show the picture " + quoted(el.picture) + " of " + elementName(e) + ": " + error);
+  }
 }
 
 void ScreenModel::restore(const Element& earlier) {

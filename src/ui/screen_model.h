@@ -6,6 +6,7 @@
 #include <bitset>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,10 @@ struct Element {
   E id = E::count;
   Kind kind = Kind::Picture;
   int left = 0, top = 0, width = 0, height = 0;  // a panel's child: relative to the panel
+  // The place the window description lays out for a picture: an auto-size picture takes the size
+  // of what it shows up to this, and a larger one is cut to it, so that it never covers what
+  // lies beside it (the portrait, the message window's buttons).
+  int placeWidth = 0, placeHeight = 0;
   bool visible = false;
   bool autoSize = false;
   bool clickable = false;  // has a click binding
@@ -57,8 +62,9 @@ class ScreenModel {
   void setCaption(E e, std::string_view text);  // a label re-sizes to its text
   void setNumber(E e, long long value) { setCaption(e, std::to_string(value)); }
   void setFontColor(E e, Rgb color);
-  // Reads the picture by bare name; an auto-size element takes its size. A picture that cannot
-  // be read is reported and the element keeps what it showed.
+  // Reads the picture by bare name; an auto-size element takes its size, at most its place. A
+  // picture that cannot be read is reported and the element keeps what it showed; one larger
+  // than the place is reported and cut to it.
   bool loadPicture(E e, const std::string& file);
   // Puts an element back exactly as an earlier copy of it shows it.
   void restore(const Element& earlier);
@@ -82,8 +88,14 @@ class ScreenModel {
 
   // Counts every change that can alter what is drawn.
   std::uint64_t revision() const { return revision_; }
-  // Where a picture that cannot be read is reported (one line naming the file).
+  // Where a picture that cannot be read or is too large is reported: one line naming the file,
+  // once for the whole run, however often it is loaded or drawn.
   void setWarningSink(std::function<void(const std::string&)> sink) { warn_ = std::move(sink); }
+  // Reports the trouble with a picture file, unless it was reported before.
+  void tellOnce(const std::string& file, const std::string& line) const;
+  // Reports each shown picture that cannot be had (for a front end that does not draw every
+  // change, as tenrali-play does not).
+  void checkShownPictures() const;
 
   PictureStore& pictures() { return pictures_; }
   TextMetrics& metrics() { return metrics_; }
@@ -105,6 +117,7 @@ class ScreenModel {
   std::array<unsigned, kElementCount> timerGeneration_{};
   std::uint64_t revision_ = 1;
   std::function<void(const std::string&)> warn_;
+  mutable std::set<std::string> told_, checked_;
 };
 
 // Builds every element of the main window with its initial properties.

@@ -1,6 +1,7 @@
 // Accessories: four kinds in six variants each, every variant made from one fruit of one
 // weather kind. The kind buttons and the 24 accessory buttons are shared with the shop and the
 // gift dialogue; in the workshop the accessory grid only shows the stock.
+#include "state/saturating.h"
 #include "workshop/workshop.h"
 
 namespace tenrali {
@@ -57,9 +58,9 @@ void TForm1::craftingKindStep(int kind) {
 void TForm1::accessoryMaker(int index) {
   const int fruit = accessoryFruit(index);
   if (gs.chosenFruit != fruit) return;
-  gs.accessoryCount[static_cast<std::size_t>(index)] += 1;
-  gs.fruitCount[static_cast<std::size_t>(fruit)] -= 1;
-  gs.skill += 2 * (fruit + 1);
+  addSaturating(gs.accessoryCount[static_cast<std::size_t>(index)], 1);
+  addSaturating(gs.fruitCount[static_cast<std::size_t>(fruit)], -1);
+  addSaturating(gs.skill, 2 * (fruit + 1));
   gs.chosenFruit = NoWeather;
   gs.chosenKind = 0;
   sayMessage("usam5.bmp", kMadeLines[index], "できました。", "", "");

@@ -1,5 +1,6 @@
 // Seeds from fruits: one fruit gives a handful of seeds of its own kind, two equal fruits give
 // one seed of a rarer kind. Every making raises the craft skill; none can fail.
+#include "state/saturating.h"
 #include "workshop/workshop.h"
 
 namespace tenrali {
@@ -44,7 +45,7 @@ void finishMaking(TForm1& f, int skillGain, const char* line1, const char* line2
   GameState& s = f.state();
   f.hideYesNo();
   f.showSeedStock();
-  s.skill += skillGain;
+  addSaturating(s.skill, skillGain);
   f.screen().setNumber(E::gijyuk, s.skill);
   f.showButton(E::bsen1, "ok.bmp");
   f.sayMessage("usam4.bmp", "トルン", line1, line2, "");
@@ -58,8 +59,8 @@ void TForm1::seedMaker(int kind) {
     const OneFruit& rule = kOneFruit[k];
     int seeds = rule.base;
     if (rule.spread > 0) seeds -= randomInt() % rule.spread;
-    gs.seedCount[k] += seeds;
-    gs.fruitCount[k] -= 1;
+    addSaturating(gs.seedCount[k], seeds);
+    addSaturating(gs.fruitCount[k], -1);
     moveTo(gs, 0, 4, 0);
     gs.seedFruit = NoWeather;
     finishMaking(*this, rule.skillGain, rule.line, "");
@@ -67,8 +68,8 @@ void TForm1::seedMaker(int kind) {
   }
   if (kind >= Cloudy && kind <= SunShower && at(gs, 0, 1, 2) && gs.speciesFruit == kind) {
     const NewSpecies& rule = kNewSpecies[k - Cloudy];
-    gs.seedCount[static_cast<std::size_t>(rule.target)] += 1;
-    gs.fruitCount[k] -= 2;
+    addSaturating(gs.seedCount[static_cast<std::size_t>(rule.target)], 1);
+    addSaturating(gs.fruitCount[k], -2);
     moveTo(gs, 0, 1, 3);
     gs.speciesFruit = NoWeather;
     finishMaking(*this, rule.target + 1, rule.line1, rule.line2);

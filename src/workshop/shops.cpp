@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "state/saturating.h"
 #include "workshop/seed_offers.h"
 
 namespace tenrali {
@@ -182,8 +183,8 @@ void TForm1::shopOnYes() {
     if (i < 0 || i >= kAccessories || gs.accessoryCount[static_cast<std::size_t>(i)] <= 0) return;
     gs.sellIndex = kNoAccessory;
     gs.shopState = 3;
-    gs.accessoryCount[static_cast<std::size_t>(i)] -= 1;
-    gs.money += kSalePrice[i];
+    addSaturating(gs.accessoryCount[static_cast<std::size_t>(i)], -1);
+    addSaturating(gs.money, kSalePrice[i]);
     showAccessoryStock();
     sm.setNumber(E::kanek, gs.money);
     showButton(E::bsen1, "ok.bmp");
@@ -201,8 +202,8 @@ void TForm1::shopOnYes() {
     if (row < 0 || row >= kNoSeedRow || gs.money < kSeedOffer[row].price) return;
     gs.buySeedIndex = kNoSeedRow;
     gs.seedShopState = 3;
-    gs.seedCount[static_cast<std::size_t>(kSeedOffer[row].kind)] += 1;
-    gs.money -= kSeedOffer[row].price;
+    addSaturating(gs.seedCount[static_cast<std::size_t>(kSeedOffer[row].kind)], 1);
+    addSaturating(gs.money, -kSeedOffer[row].price);
     sm.setNumber(E::kanek, gs.money);
     hideSeedPriceList();
     showSeedStock();

@@ -3,7 +3,8 @@
 # screen, compared pixel for pixel with what tenrali-play draws for the same moments; the same
 # at twice the size (drawn from the larger renderings of the pictures, with the text set at twice
 # its size, so compared with the title's own larger rendering and, brought back to its own size,
-# closely with tenrali-play); a broken data file; no display at all.
+# closely with tenrali-play); a broken data file, and signals while its message box is up, on a
+# server with and without core fonts; a large icon; no display at all.
 #   window_e2e.sh TENRALI TENRALI_PLAY GAME_FOLDER APP_ID
 # Exits 77 (skipped) when Xvfb or the X tools are missing.
 set -eu
@@ -31,6 +32,8 @@ if [ -z "${TENRALI_E2E_PART:-}" ]; then
   echo "ok: no display -> status $status, $said"
   # A common screen, then a large one on which the game doubles its picture by itself.
   xvfb-run -a -s "-screen 0 1024x768x24" env TENRALI_E2E_PART=common sh "$0" "$@"
+  # SDL draws its message box with the X server's core fonts: a server without them gets the game's own box.
+  xvfb-run -a -s "-screen 0 1024x768x24 -fp built-ins" env TENRALI_E2E_PART=nofonts sh "$0" "$@"
   xvfb-run -a -s "-screen 0 1024x768x24" env TENRALI_E2E_PART=keys sh "$0" "$@"
   exec xvfb-run -a -s "-screen 0 3840x2160x24" env TENRALI_E2E_PART=large sh "$0" "$@"
 fi
@@ -46,7 +49,7 @@ cleanup() {
 }
 trap cleanup EXIT
 cd "$WORK"
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
 # The player's own settings (full screen, a scale) stay out of the test.
 export XDG_CONFIG_HOME="$WORK/config"
 
@@ -124,6 +127,37 @@ wait_exit() {  # sets status
   done
   status=0; wait "$PID" || status=$?; PID=""
 }
+
+# A broken data file: a message box (SDL's, or the game's own), no window, status 1, one line.
+broken_data_file() {
+  mkdir broken
+  cp "$GAME"/*.dat broken/
+  head -c 30 "$GAME/tenki.dat" >broken/tenki.dat
+  (cd broken && exec "$TENRALI") 2>broken.err &
+  PID=$!
+  n=0
+  BOX=""
+  while [ -z "$BOX" ]; do
+    # SDL names its message box in a way xdotool cannot read; xwininfo can.
+    BOX=$(xwininfo -root -tree | awk '/"Ｔｅｎｒａｌｉ！！"/ {print $1; exit}')
+    n=$((n + 1)); [ $n -lt 300 ] || fail "no message box for a broken tenki.dat"
+    kill -0 "$PID" 2>/dev/null || break
+    [ -n "$BOX" ] || sleep 0.1
+  done
+  [ -n "$BOX" ] || { cat broken.err; fail "the game ended without a message box"; }
+  [ -z "$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null)" ] || fail "the game window showed despite the broken data"
+  xdotool key --window "$BOX" Return 2>/dev/null
+  wait_exit
+  [ "$status" = 1 ] || fail "a broken tenki.dat ended the game with status $status"
+  [ "$(grep -c '^tenrali: ' broken.err)" = 1 ] && grep -q 'tenki.dat' broken.err || { cat broken.err; fail "expected one line naming tenki.dat"; }
+  echo "ok${1:+ ($1)}: a broken tenki.dat: a message box, no window, status 1, $(grep '^tenrali: ' broken.err)"
+}
+
+# --- An X server without its core fonts --------------------------------------------------------
+if [ "$TENRALI_E2E_PART" = nofonts ]; then
+  broken_data_file "no core fonts"
+  exit 0
+fi
 
 # --- The first day with keys only ----------------------------------------------------------------
 if [ "$TENRALI_E2E_PART" = keys ]; then
@@ -290,36 +324,45 @@ wait_exit
 echo "ok: TENRALI_SCALE=2 on a small screen fell back to 1 and said so in one line: $(cat scale.err)"
 
 # --- A broken data file ----------------------------------------------------------------------
-mkdir broken
-cp "$GAME"/*.dat broken/
-head -c 30 "$GAME/tenki.dat" >broken/tenki.dat
-(cd broken && exec "$TENRALI") 2>broken.err &
-PID=$!
-n=0
-BOX=""
-while [ -z "$BOX" ]; do
-  # SDL names its message box in a way xdotool cannot read; xwininfo can.
-  BOX=$(xwininfo -root -tree | awk '/"Ｔｅｎｒａｌｉ！！"/ {print $1; exit}')
-  n=$((n + 1)); [ $n -lt 300 ] || fail "no message box for a broken tenki.dat"
-  kill -0 "$PID" 2>/dev/null || break
-  [ -n "$BOX" ] || sleep 0.1
-done
-if [ -z "$BOX" ]; then
-  # Some X servers cannot show SDL's box (it needs core fonts); the game then says so in a line
-  # of its own and still ends as it must. Anything else is a fault.
+broken_data_file
+# --- A signal ends the game while its message box is up, and the box goes with it ------------------------------
+# (the game draws its box itself; SDL's box, its fallback, is a child process, which left behind would stay on
+# the screen, orphaned)
+mkdir folder-data
+cp "$GAME"/*.dat folder-data/
+rm folder-data/tane.dat && mkdir folder-data/tane.dat
+box_shown() { xwininfo -root -tree | grep -q '"Ｔｅｎｒａｌｉ！！"'; }
+for sig in TERM HUP KILL; do
+  (cd folder-data && exec "$TENRALI") 2>/dev/null &
+  PID=$!
+  n=0
+  until box_shown; do
+    n=$((n + 1)); [ $n -lt 300 ] || fail "no message box for tane.dat as a folder"; sleep 0.1
+  done
+  kill -"$sig" "$PID"
   wait_exit
-  if [ "$status" = 1 ] && grep -q '^tenrali: (the message box could not be shown' broken.err &&
-     [ "$(grep -c '^tenrali: ' broken.err)" = 2 ] && grep -q 'tenki.dat' broken.err; then
-    echo "note: this X server cannot show a message box: $(grep 'could not be shown' broken.err)"
-    echo "ok: a broken tenki.dat: no window, status 1, $(grep '^tenrali: ' broken.err | head -1)"
-    exit 0
-  fi
-  echo "the game ended with status $status and said:"; cat broken.err
-  fail "the game ended without a message box"
-fi
-[ -z "$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null)" ] || fail "the game window showed despite the broken data"
-xdotool key --window "$BOX" Return 2>/dev/null
+  n=0
+  while box_shown; do
+    n=$((n + 1)); [ $n -lt 50 ] || fail "after SIG$sig the game ended and its box stayed on the screen"; sleep 0.1
+  done
+done
+echo "ok: TERM, HUP and KILL each end the game and its message box"
+
+# --- A large icon -------------------------------------------------------------------------------------------------
+# Handed as it is to the window manager, a 2048 x 2048 icon made X11 end the game within a second.
+mkdir big-icon
+for f in "$GAME"/*; do ln -s "$f" big-icon/; done
+rm big-icon/icon.bmp
+convert -size 2048x2048 pattern:checkerboard -monochrome BMP3:big-icon/icon.bmp
+(cd big-icon && exec "$TENRALI") 2>big-icon.err &
+PID=$!
+W=$(find_game_window)
+wait_for "$W" 1 title.png
+sleep 1
+kill -0 "$PID" 2>/dev/null || { cat big-icon.err; fail "the game ended with a 2048 x 2048 icon"; }
+click "$W" 20 10
+sleep 0.5
+click "$W" 40 87                                   # "終了"
 wait_exit
-[ "$status" = 1 ] || fail "a broken tenki.dat ended the game with status $status"
-[ "$(grep -c '^tenrali: ' broken.err)" = 1 ] && grep -q 'tenki.dat' broken.err || { cat broken.err; fail "expected one line naming tenki.dat"; }
-echo "ok: a broken tenki.dat: a message box, no window, status 1, $(grep '^tenrali: ' broken.err)"
+[ "$status" = 0 ] && [ ! -s big-icon.err ] || { cat big-icon.err; fail "with a large icon: status $status"; }
+echo "ok: a 2048 x 2048 icon: the game shows its title and ends with status 0"

@@ -6,6 +6,8 @@
 #include <numeric>
 #include <unordered_map>
 
+#include "state/saturating.h"
+
 namespace tenrali::test {
 
 namespace {
@@ -297,6 +299,8 @@ Ledger Ledger::of(const GameState& s) {
   l.money = s.money;
   l.skill = s.skill;
   l.day = s.dayNumber;
+  l.heart = s.heart;
+  l.sceneTick = s.sceneTick;
   l.plantState = s.plantState;
   l.chosenPot = s.chosenPot;
   l.chosenSeed = s.chosenSeed;
@@ -335,6 +339,31 @@ std::string describe(const char* what, const std::vector<std::pair<int, int>>& d
 }
 
 }  // namespace
+
+std::vector<std::string> countersRunOver(const Ledger& b, const Ledger& a) {
+  std::vector<std::string> out;
+  // A counter that runs over jumps from one end of the range to the other; no rule moves one that far.
+  constexpr std::int32_t kQuarter = 1 << 30;
+  auto check = [&out](const std::string& name, std::int32_t before, std::int32_t after) {
+    if ((before > kQuarter && after < -kQuarter) || (before < -kQuarter && after > kQuarter))
+      out.push_back(name + " ran over from " + std::to_string(before) + " to " + std::to_string(after));
+  };
+  for (std::size_t i = 0; i < b.seeds.size(); ++i) check("seeds[" + std::to_string(i) + "]", b.seeds[i], a.seeds[i]);
+  for (std::size_t i = 0; i < b.fruits.size(); ++i)
+    check("fruits[" + std::to_string(i) + "]", b.fruits[i], a.fruits[i]);
+  for (std::size_t i = 0; i < b.accessories.size(); ++i)
+    check("accessories[" + std::to_string(i) + "]", b.accessories[i], a.accessories[i]);
+  check("money", b.money, a.money);
+  check("skill", b.skill, a.skill);
+  check("day", b.day, a.day);
+  check("sceneTick", b.sceneTick, a.sceneTick);
+  // The heart is set from the four slots, which may lie anywhere: when it changes, it is their sum,
+  // held at the ends of the range.
+  const std::int64_t sum = std::int64_t{a.slots[0]} + a.slots[1] + a.slots[2] + a.slots[3];
+  if (a.heart != b.heart && a.heart != saturated(sum))
+    out.push_back("heart " + std::to_string(a.heart) + " is not the sum " + std::to_string(sum) + " of the slots");
+  return out;
+}
 
 std::vector<std::string> checkLedger(const Ledger& b, const Ledger& a) {
   std::vector<std::string> out;

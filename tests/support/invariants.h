@@ -32,7 +32,7 @@ struct Ledger {
   std::array<std::int32_t, 24> accessories{};
   std::array<std::int32_t, 4> slots{};
   std::array<std::int32_t, 4> potSeed{}, potGrowth{};  // index 1..3
-  std::int32_t money = 0, skill = 0, day = 0;
+  std::int32_t money = 0, skill = 0, day = 0, heart = 0, sceneTick = 0;
   std::int32_t plantState = 0, chosenPot = 0, chosenSeed = 0, harvestState = 0;
   std::int32_t accessoryMakeState = 0, seedMakeState = 0, speciesMakeState = 0, chosenFruit = 0, seedFruit = 0,
                speciesFruit = 0;
@@ -44,6 +44,11 @@ struct Ledger {
 // The faults in going from `before` to `after` in one step: something that came from nowhere
 // or went nowhere.
 std::vector<std::string> checkLedger(const Ledger& before, const Ledger& after);
+
+// The counters that ran over in one step: a stock, the purse, the skill, the day or the scene
+// counter that jumped from one end of the 32-bit range to the other, or a heart that is not the
+// sum of the slots. This holds whatever the fields were set to, at the ends of the range too.
+std::vector<std::string> countersRunOver(const Ledger& before, const Ledger& after);
 
 // Which dialogue and scene states a game has been in, by name ("workshop(1,0,0)", "scene Timer3@2").
 class Coverage {

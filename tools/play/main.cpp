@@ -2,7 +2,6 @@
 // standard input, drives the same game core the window drives, and answers in JSON lines.
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -13,12 +12,15 @@
 #include "data/data_files.h"
 #include "data/picture_files.h"
 #include "data/png.h"
+#include "data/quoted.h"
 #include "json.h"
 #include "platform/file_source.h"
 #include "platform/focus_ring.h"
 #include "platform/fonts.h"
 #include "platform/renderer.h"
 #include "platform/save_keeper.h"
+#include "platform/script_io.h"
+#include "platform/standard_streams.h"
 #include "sound/sound_cues.h"
 #include "storage/files.h"
 #include "usage.h"
@@ -102,7 +104,7 @@ class Player {
   bool run(const std::vector<std::string>& w) {
     const std::string& cmd = w[0];
     auto want = [&](std::size_t n) {
-      if (w.size() != n) throw PlayError{"\"" + cmd + "\" takes " + std::to_string(n - 1) + " argument(s)"};
+      if (w.size() != n) throw PlayError{quoted(cmd) + " takes " + std::to_string(n - 1) + " argument(s)"};
     };
     ScreenModel& sm = form_.screen();
     const PlayStep step = playAction(form_, w);
@@ -159,9 +161,11 @@ class Player {
       asked_ = cues_.size();
       std::cout << json::Object().raw("sounds", list + "]").done() << '\n';
     } else {
-      throw PlayError{"unknown command \"" + cmd + "\""};
+      throw PlayError{"unknown command " + quoted(cmd)};
     }
     if (keeper_ && step.kind != PlayStep::Kind::Ticks) keeper_->afterStep();
+    // A picture the window would show and cannot is told here as the window tells it.
+    sm.checkShownPictures();
     followSound();
     return !form_.closed();
   }
@@ -179,9 +183,7 @@ class Player {
     if (endsWith(".png")) bytes = encodePng(shot);
     else if (endsWith(".bmp")) bytes = encodeBmp24(shot);
     else throw PlayError{"a screenshot is a .bmp or .png file"};
-    std::ofstream out(file, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw PlayError{"cannot write \"" + file + "\""};
+    writeWholeFile(file, bytes);
   }
 
   // The game as the autosave would write it now.
@@ -201,9 +203,13 @@ class Player {
     try {
       continueSavedGame(form_, readSavedGameFile(file));
     } catch (const SaveError& e) {
-      throw PlayError{"load: \"" + file + "\": " + e.what()};
+      throw PlayError{"load: " + quoted(file, 200) + ": " + e.what()};
     } catch (const StorageError& e) {
-      throw PlayError{"load: " + std::string(e.what())};
+      // The reason names the file as the script gave it: shown quoted, as every echo of the script is.
+      std::string why = e.what();
+      const std::string raw = "\"" + file + "\"";
+      if (why.rfind(raw, 0) == 0) why = quoted(file, 200) + why.substr(raw.size());
+      throw PlayError{"load: " + why};
     }
   }
 
@@ -227,6 +233,7 @@ class Player {
 }  // namespace
 
 int main(int argc, char** argv) {
+  keepStandardStreamsTaken();
   std::ios::sync_with_stdio(false);  // our own buffers: only iostreams are used here
   std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
   const char* scriptPath = nullptr;
@@ -251,21 +258,12 @@ int main(int argc, char** argv) {
     } else if (!scriptPath && arg.rfind("--", 0) != 0) {
       scriptPath = argv[i];
     } else {
-      std::cerr << "tenrali-play: unexpected argument \"" << arg << "\"\n" << usage::kUsage << usage::kMore;
+      std::cerr << "tenrali-play: unexpected argument " << quoted(arg) << "\n" << usage::kUsage << usage::kMore;
       return 2;
     }
   }
-  std::ifstream file;
-  if (scriptPath) {
-    file.open(scriptPath);
-    if (!file) {
-      std::cerr << "tenrali-play: cannot open the script \"" << scriptPath << "\"\n";
-      return 2;
-    }
-  }
-  std::istream& script = scriptPath ? static_cast<std::istream&>(file) : std::cin;
-
   try {
+    ScriptReader script(scriptPath ? scriptPath : "", "the script");
     FontLibrary fonts;
     DirectoryFileSource files(findGameFolder(argv[0]));
     FilePictureStore pictures(files);
@@ -276,22 +274,31 @@ int main(int argc, char** argv) {
       keeper->start();
     }
     Player player(form, fonts, pictures, keeper ? &*keeper : nullptr, soundLog);
-    std::string line;
     // The answers go out together, and whenever the next command is not there yet: a driver
     // that waits for an answer gets it before the game waits for the next command.
-    for (int lineNo = 1;; ++lineNo) {
-      if (script.rdbuf()->in_avail() <= 0) std::cout.flush();
-      if (!std::getline(script, line)) break;
+    for (std::string line;;) {
+      if (!script.ready()) flushAnswers();
+      if (!script.next(line)) break;
       auto w = playWords(line);
       if (w.empty()) continue;
       try {
-        if (!player.run(w)) return 0;
+        if (!player.run(w)) {
+          flushAnswers();
+          return 0;
+        }
       } catch (const PlayError& e) {
-        std::cout.flush();
-        std::cerr << "tenrali-play: line " << lineNo << ": " << e.what << '\n';
+        flushAnswers();
+        std::cerr << "tenrali-play: line " << script.lineNumber() << ": " << e.what << '\n';
         return 2;
       }
     }
+    flushAnswers();
+  } catch (const AnswerError& e) {
+    std::cerr << "tenrali-play: " << e.what << '\n';
+    return 1;
+  } catch (const PlayError& e) {
+    std::cerr << "tenrali-play: " << e.what << '\n';
+    return 2;
   } catch (const DataError& e) {
     std::cerr << "tenrali-play: " << e.what() << '\n';
     return 2;
