@@ -44,6 +44,11 @@ void EventLoop::present() {
 
 void EventLoop::showFirstFrame() { present(); }
 
+void EventLoop::refresh() {
+  // A window shown again may have lost what it showed: it gets the whole picture.
+  if (picture_.stale() || exposed_) present();
+}
+
 void EventLoop::mouseDown(int x, int y) {
   if (menu_.press(x, y)) {
     press_ = PressOwner::Menu;
@@ -104,8 +109,7 @@ int EventLoop::run() {
   unsigned starts = form_.timerStarts();
   for (;;) {
     if (quit_ || form_.closed()) return 0;
-    // A window shown again may have lost what it showed: it gets the whole picture.
-    if (picture_.stale() || exposed_) present();
+    refresh();
 
     // The scene timers share one 100 ms beat. A scene started by the player (a click, the menu)
     // first ticks one whole interval later; one started by a tick keeps the beat it began on.

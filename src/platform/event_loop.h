@@ -48,8 +48,11 @@ class EventLoop {
   void showFirstFrame();
   // Runs until the game ends (the window is closed or "終了"); returns the exit status.
   int run();
-  // Handles one event; for tests.
+  // Handles one event (tests, and the web page's loop, which is driven by the browser).
   void handle(const SDL_Event& event);
+  // Shows the picture again when it changed, or when the window lost what it showed.
+  void refresh();
+  bool finished() const { return quit_ || form_.closed(); }
   // Plays a recorded game in the window before handing it to the player.
   void setReplay(Replay* replay) { replay_ = replay; }
   // Where a picture that cannot be drawn is reported.

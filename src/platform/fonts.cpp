@@ -1,30 +1,10 @@
 #include "platform/fonts.h"
 
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
 
 namespace tenrali {
 
 namespace {
-
-// Our alias rules: the Windows faces of the window description, to fonts Debian installs.
-// "strong" bindings, or DejaVu still wins.
-const char kAliases[] = R"(<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <match target="pattern"><test name="family"><string>ＭＳ Ｐゴシック</string></test>
-    <edit name="family" mode="prepend" binding="strong"><string>IPAPGothic</string><string>IPAGothic</string></edit></match>
-  <match target="pattern"><test name="family"><string>ＭＳ Ｐ明朝</string></test>
-    <edit name="family" mode="prepend" binding="strong"><string>IPAPMincho</string><string>IPAMincho</string></edit></match>
-  <match target="pattern"><test name="family"><string>ＭＳ 明朝</string></test>
-    <edit name="family" mode="prepend" binding="strong"><string>IPAMincho</string><string>IPAPMincho</string></edit></match>
-  <match target="pattern"><test name="family"><string>MS Serif</string></test>
-    <edit name="family" mode="prepend" binding="strong"><string>Nimbus Roman</string><string>serif</string></edit></match>
-  <match target="pattern"><test name="family"><string>Embassy JS</string></test>
-    <edit name="family" mode="prepend" binding="strong"><string>Z003</string><string>cursive</string></edit></match>
-</fontconfig>
-)";
 
 std::u32string decodeUtf8(std::string_view s) {
   std::u32string out;
@@ -87,19 +67,7 @@ std::u32string faceText(const std::string& face, std::string_view utf8) {
   return text;
 }
 
-// fontconfig keeps what FcInit reads for the life of the process, and so does D-Bus for the
-// connection SDL opens to the desktop; LeakSanitizer calls both a leak at exit. Neither is ours to
-// free. (Kept beside the fonts so that every program linking them carries it.)
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libdbus-1.so\n"; }
-extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
-#endif
-
 FontLibrary::FontLibrary() {
-  if (!FcInit()) throw FontError("fontconfig cannot start");
-  FcConfig* config = FcConfigGetCurrent();
-  if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kAliases), FcTrue))
-    throw FontError("fontconfig refused our font aliases");
   // SDL_ttf counts its users: each library starts it once and stops it once.
   if (TTF_Init() != 0) throw FontError(std::string("SDL_ttf cannot start: ") + TTF_GetError());
   if (!open(faces::pGothic, 12, false, false, false)) {
@@ -117,20 +85,7 @@ std::string FontLibrary::fileFor(const std::string& face, bool bold, bool italic
   std::string key = face + (bold ? "|b" : "|") + (italic ? "i" : "");
   auto found = files_.find(key);
   if (found != files_.end()) return found->second;
-  std::string path;
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
-  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result;
-  if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
-    FcChar8* file = nullptr;
-    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) path = reinterpret_cast<char*>(file);
-    FcPatternDestroy(match);
-  }
-  FcPatternDestroy(pattern);
+  std::string path = finder_.find(face, bold, italic);
   files_[key] = path;
   return path;
 }

@@ -1,8 +1,7 @@
 #pragma once
-// The faces of the window description resolved through fontconfig to installed fonts (our own
-// alias rules map the Windows names), opened with SDL_ttf at their pixel heights. A face that
-// lacks a glyph borrows it from a Japanese face, glyph by glyph; the Japanese faces draw the
-// backslash as a yen sign, as they always did in this game.
+// The faces of the window description resolved to font files (FontFinder), opened with SDL_ttf
+// at their pixel heights. A face that lacks a glyph borrows it from a Japanese face, glyph by
+// glyph; the Japanese faces draw the backslash as a yen sign, as they always did in this game.
 #include <SDL_ttf.h>
 
 #include <cstdint>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "data/bmp.h"
+#include "platform/font_finder.h"
 #include "ui/text_metrics.h"
 
 namespace tenrali {
@@ -54,6 +54,7 @@ class FontLibrary : public TextMetrics {
   std::vector<Run> runs(const Font& font, std::string_view text);
   const Glyphs& render(const Font& font, std::string_view text);
 
+  FontFinder finder_;
   std::map<std::string, std::string> files_;           // face|bold|italic -> path
   std::map<std::string, TTF_Font*> open_;              // path|height|style -> font
   std::unordered_map<std::string, Glyphs> rendered_;   // font|text -> coverage

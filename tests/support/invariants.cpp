@@ -1,7 +1,12 @@
 #include "support/invariants.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <numeric>
+
+#include "platform/fonts.h"
 
 namespace tenrali::test {
 
@@ -54,6 +59,18 @@ constexpr int kSlotValues[4][6] = {
     {2, 4, 8, 14, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 4, 8, 14, 18, 20}};
 bool slotValueExists(int slot, int v) {
   return v == 0 || std::find(kSlotValues[slot], kSlotValues[slot] + 6, v) != kSlotValues[slot] + 6;
+}
+
+// The characters the web page's fonts carry: what the build gathered from our sources and data
+// files as every character the game can show (tools/web/game_chars.py).
+const std::u32string& pageCharacters() {
+  static const std::u32string chars = [] {
+    std::ifstream in(TENRALI_TEST_GAME_CHARS, std::ios::binary);
+    std::u32string all = faceText("", std::string{std::istreambuf_iterator<char>(in), {}});
+    std::sort(all.begin(), all.end());
+    return all;
+  }();
+  return chars;
 }
 
 }  // namespace
@@ -225,6 +242,22 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
         fail("pot " + std::to_string(p) + " (seed " + std::to_string(seed) + ", stage " + std::to_string(stage) +
              ") shows " + picture + " \"" + plate + "\"");
     }
+  }
+
+  // Every text on the screen can be drawn by the web page's fonts, cut down as they are.
+  const std::u32string& chars = pageCharacters();
+  if (chars.empty()) fail("no characters of the web page's fonts in " TENRALI_TEST_GAME_CHARS);
+  for (int i = 0; i < kElementCount && !chars.empty(); ++i) {
+    const E e = static_cast<E>(i);
+    const Element& el = sm.get(e);
+    if (el.caption.empty() || !(sm.isShown(e) || el.kind == Kind::MenuItem)) continue;
+    for (char32_t c : faceText(el.font.face, el.caption))
+      if (!std::binary_search(chars.begin(), chars.end(), c)) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+        fail(std::string(elementName(e)) + " shows \"" + el.caption + "\" with " + code +
+             ", which the web page's fonts lack");
+      }
   }
   return out;
 }
