@@ -11,6 +11,7 @@
 
 #include "data/cp932.h"
 
+namespace tenrali {
 namespace {
 
 // glibc's own converter, as the desktop game uses it.
@@ -89,7 +90,7 @@ TEST(WebCp932, EveryCharacterEncodesAsGlibcDoes) {
   int differ = 0;
   for (char32_t cp = 0; cp < 0x10400; ++cp) {  // the whole first plane and a little past it
     const std::string in = utf8(cp);
-    if (utf8ToCp932(in) != encode(in) && ++differ <= 10) ADD_FAILURE() << "U+" << std::hex << cp << " encodes differently";
+    if (utf8ToCp932(in) != encode(in) && ++differ <= 10) ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(cp) << " encodes differently";
   }
   // Text that is not UTF-8: a lone continuation byte, an overlong form, a surrogate, a cut-off end.
   for (std::string bad : {"\x80", "\xC0\xAF", "\xED\xA0\x80", "\xE3\x81", "a\xFF"})
@@ -98,3 +99,4 @@ TEST(WebCp932, EveryCharacterEncodesAsGlibcDoes) {
 }
 
 }  // namespace
+}  // namespace tenrali
