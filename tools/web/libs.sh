@@ -64,12 +64,27 @@ step "HarfBuzz"
 cmake_web harfbuzz-*/ -DHB_HAVE_FREETYPE=ON -DHB_HAVE_GLIB=OFF -DHB_HAVE_ICU=OFF -DHB_HAVE_GOBJECT=OFF \
   -DHB_BUILD_UTILS=OFF -DHB_BUILD_SUBSET=OFF -DHB_BUILD_TESTS=OFF
 
-step "SDL2 (configuring takes minutes)"
+step "SDL2"
+# SDL2's configure asks the compiler about two hundred questions about its C library, each a
+# whole Emscripten link: minutes on two free cores. The answers of this compiler are kept beside
+# this script and given to CMake up front; another compiler is asked again, and its answers are
+# written to the cache folder to keep beside this script.
+answers=$here/sdl2-answers-emcc-$(emcc -dumpversion).cmake
+preload=""
+[ -f "$answers" ] && preload="-C$answers"
 # Only what the game uses: video through the window surface, events, timers. No threads in
 # this build: SDL's timers run on the page's own timeouts.
-cmake_web libsdl2-2*/ -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_PTHREADS=OFF -DSDL_THREADS=OFF \
+cmake_web libsdl2-2*/ $preload -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_PTHREADS=OFF -DSDL_THREADS=OFF \
   -DSDL_AUDIO=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF \
   -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DSDL_RENDER=OFF
+
+if [ -z "$preload" ]; then
+  # Every check's result: the cache's internal entries named as CMake's checks name them.
+  grep -E '^(HAVE_|LIBC_|STDC_HEADERS|COMPILER_SUPPORTS_|SDL_HAVE_|HAS_)[A-Za-z0-9_]*:INTERNAL=' \
+    libsdl2-2*/build-web/CMakeCache.txt |
+    sed -E 's/^([A-Za-z0-9_]+):INTERNAL=(.*)$/set(\1 "\2" CACHE INTERNAL "")/' >"$cache/$(basename "$answers")"
+  step "SDL2's configure answers written to $cache/$(basename "$answers")"
+fi
 
 step "SDL2_ttf"
 cmake_web libsdl2-ttf-2*/ -DSDL2TTF_SAMPLES=OFF -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=ON \
