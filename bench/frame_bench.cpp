@@ -51,7 +51,8 @@ BENCHMARK(BM_RenderSceneFrame)->Unit(benchmark::kMicrosecond);
 void BM_WindowPictureAfterChange(benchmark::State& state) {
   Game game;
   game.homeScreen();
-  MenuBar menu(game.form.screen(), E::K1, {E::K2, E::N2, E::K4});
+  const bool off = false;
+  MenuBar menu(game.form.screen(), windowMenus(&off, &off));
   menu.layout(fonts());
   WindowPicture picture(game.form, fonts(), game.pictures, menu);
   picture.draw();
@@ -72,7 +73,8 @@ void BM_PresentToSurface(benchmark::State& state) {
   startVideo();
   {
     Game game;
-    MenuBar menu(game.form.screen(), E::K1, {E::K2, E::N2, E::K4});
+    const bool off = false;
+    MenuBar menu(game.form.screen(), windowMenus(&off, &off));
     menu.layout(fonts());
     WindowPicture picture(game.form, fonts(), game.pictures, menu);
     GameWindow window("bench", 0, 0, kWindowWidth, kWindowHeight, static_cast<int>(state.range(0)));

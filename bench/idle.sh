@@ -3,6 +3,8 @@
 # the opening scene (its timer ticking) and on the home screen, under Xvfb; then the process's
 # peak memory. Reads the kernel's own counters in /proc: time on a CPU (schedstat, ns) and
 # context switches (each sleep that ends is a wakeup), summed over the process's threads.
+# Twice: with music and effects switched off in the settings, then with both on (the music
+# playing on SDL's dummy audio device unless SDL_AUDIODRIVER names another).
 #   bench/idle.sh BUILD_DIR [SECONDS]
 set -eu
 BUILD=$(cd "$1" && pwd) SECONDS_QUIET=${2:-10}
@@ -13,9 +15,10 @@ fi
 until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
 
 cd "$(mktemp -d)"
-"$BUILD/tenrali" &
-PID=$!
-until W=$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null | head -1) && [ -n "$W" ]; do sleep 0.1; done
+export TENRALI_SAVE_DIR="$(pwd)/saves"  # the game saves on the home screen: not into the player's folder
+export XDG_CONFIG_HOME="$PWD/config"
+mkdir -p config/tenrali
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
 counters() {  # cpu-ns switches threads
   cpu=0 sw=0 n=0
@@ -37,13 +40,22 @@ measure() {  # LABEL
 }
 click() { xdotool mousemove --window "$W" "$1" "$2" click 1; }
 
-measure "title, idle ${SECONDS_QUIET} s"
-click 20 10; sleep 0.3; click 40 33              # "新規開始": the opening's timer runs
-measure "opening scene, ${SECONDS_QUIET} s"
-click 300 220                                    # the first click: the home screen of day 1
-measure "home screen, idle ${SECONDS_QUIET} s"
-for b in "360 270" "440 270" "520 270" "360 320" "440 320" "520 320" "360 370" "440 370" "520 370"; do
-  click $b; sleep 0.2; click 530 362; sleep 0.2   # each home command, then "no" / back where offered
-done
-awk '/VmHWM/{printf "peak resident memory (VmHWM)           %.1f MB\n", $2 / 1024}' /proc/$PID/status
-kill "$PID"; wait "$PID" || true
+session() {  # SOUND: on or off
+  printf 'tenrali-settings 1\neffects %s\nmusic %s\n' "$1" "$1" > config/tenrali/settings
+  echo "== sound $1"
+  "$BUILD/tenrali" &
+  PID=$!
+  until W=$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null | head -1) && [ -n "$W" ]; do sleep 0.1; done
+  measure "title, idle ${SECONDS_QUIET} s"
+  click 20 10; sleep 0.3; click 40 33              # "新規開始": the opening's timer runs
+  measure "opening scene, ${SECONDS_QUIET} s"
+  click 300 220                                    # the first click: the home screen of day 1
+  measure "home screen, idle ${SECONDS_QUIET} s"
+  for b in "360 270" "440 270" "520 270" "360 320" "440 320" "520 320" "360 370" "440 370" "520 370"; do
+    click $b; sleep 0.2; click 530 362; sleep 0.2   # each home command, then "no" / back where offered
+  done
+  awk '/VmHWM/{printf "peak resident memory (VmHWM)           %.1f MB\n", $2 / 1024}' /proc/$PID/status
+  kill "$PID"; wait "$PID" || true
+}
+session off
+session on

@@ -16,6 +16,10 @@
 #include "platform/game_parts.h"
 #include "platform/game_window.h"
 #include "platform/message_box.h"
+#include "platform/save_keeper.h"
+#include "platform/sound_player.h"
+#include "storage/settings.h"
+#include "storage/user_folders.h"
 #include "usage.h"
 
 using namespace tenrali;
@@ -94,10 +98,13 @@ int main(int argc, char** argv) {
     std::unique_ptr<GameParts> game = pending.get();
     auto warn = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
     game->form.screen().setWarningSink(warn);
+    Settings settings = loadUserSettings();
+    if (!settings.problem().empty()) warn("tenrali: " + settings.takeProblem());
+    SoundPlayer sound(game->files.folder(), settings, warn);
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
                                           scaleForDisplay());
-    EventLoop loop(game->form, game->fonts, game->pictures, *window);
+    EventLoop loop(game->form, game->fonts, game->pictures, *window, &sound);
     loop.setWarningSink(warn);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
@@ -110,6 +117,16 @@ int main(int argc, char** argv) {
     status = 0;
 #else
     if (const Image* icon = game->pictures.image("icon.bmp")) window->setIcon(*icon);
+    // The player's game is kept between runs; a replay is a film of another game and keeps nothing.
+    std::optional<SaveKeeper> keeper;
+    if (!replay) {
+      SDL_Window* parent = window->sdl();
+      keeper.emplace(game->form, saveFolder(), [parent](const std::string& line) { reportWarning(line, parent); });
+      keeper->start();
+      loop.setSaveKeeper(&*keeper);
+    }
+    // The sound device is opened and the music read only once the first frame is on screen.
+    sound.start();
     status = loop.run();
 #endif
   } catch (const std::exception& e) {

@@ -23,7 +23,7 @@ std::vector<std::string> scripts() {
 
 bool answers(const std::string& command) {
   return command == "click" || command == "clickat" || command == "state" || command == "element" ||
-         command == "visible" || command == "message";
+         command == "visible" || command == "message" || command == "sounds";
 }
 
 class PlayScript : public ::testing::TestWithParam<std::string> {};

@@ -18,6 +18,7 @@
 #include <sstream>
 
 #include "support/invariants.h"
+#include "support/saved_games.h"
 #include "support/test_game.h"
 
 namespace tenrali::test {
@@ -210,9 +211,14 @@ bool perform(TestGame& g, const Action& a) {
   return !g.form().closed();
 }
 
-std::vector<std::string> faultsAfterStep(TestGame& g, const Ledger& before) {
+// A game whose events are heard from its start, as the window hears them.
+void listen(TestGame& g) { g.form().events().listen(true); }
+
+std::vector<std::string> faultsAfterStep(TestGame& g, const Ledger& before, SoundDirector& sound) {
   std::vector<std::string> faults = checkInvariants(g.form());
   for (auto& f : checkLedger(before, Ledger::of(g.s()))) faults.push_back("ledger: " + f);
+  sound.follow(g.form().events().take());
+  for (auto& f : checkMusic(g.form(), sound.music())) faults.push_back("music: " + f);
   for (auto& w : g.warnings) faults.push_back("picture: " + w);
   return faults;
 }
@@ -233,12 +239,14 @@ struct Failure {
 // Plays a recorded game again; the first fault, if any.
 std::optional<Failure> replay(std::uint32_t gameSeed, const Start& start, const std::vector<Action>& actions) {
   TestGame g(gameSeed);
+  listen(g);
   applyStart(g, start);
+  SoundDirector sound;
   if (auto faults = checkInvariants(g.form()); !faults.empty()) return Failure{0, faults};
   for (std::size_t i = 0; i < actions.size(); ++i) {
     Ledger before = Ledger::of(g.s());
     const bool goesOn = perform(g, actions[i]);
-    if (auto faults = faultsAfterStep(g, before); !faults.empty()) return Failure{i, faults};
+    if (auto faults = faultsAfterStep(g, before, sound); !faults.empty()) return Failure{i, faults};
     if (!goesOn) break;
   }
   return std::nullopt;
@@ -314,7 +322,7 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
   const std::uint64_t totalSteps = envNumber("TENRALI_SOAK_STEPS", 150000);
   const std::uint64_t firstSeed = envNumber("TENRALI_SOAK_SEED", 1);
   Coverage coverage;
-  std::uint64_t steps = 0, clicks = 0, games = 0, quits = 0, endings = 0;
+  std::uint64_t steps = 0, clicks = 0, games = 0, quits = 0, endings = 0, continuedGames = 0;
   const auto began = std::chrono::steady_clock::now();
   for (std::uint64_t run = 0; steps < totalSteps; ++run) {
     const std::uint64_t seed = firstSeed + run;
@@ -324,7 +332,14 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
     const std::uint64_t length = std::uniform_int_distribution<std::uint64_t>(500, 8000)(rng);
     Player player(rng());
     TestGame g(gameSeed);
+    listen(g);
     applyStart(g, start);
+    SoundDirector sound;
+    // Every fourth game is saved at the first home screen after a random step and continued in a
+    // second window, which then gets the same steps: the two must stay the same game throughout.
+    std::unique_ptr<TestGame> continued;
+    const std::uint64_t cutFrom = run % 4 == 1 ? std::uniform_int_distribution<std::uint64_t>(0, length)(rng) : ~0ull;
+    std::uint64_t cutAt = 0;
     std::vector<Action> actions, next;
     std::optional<Failure> failure;
     if (auto faults = checkInvariants(g.form()); !faults.empty()) failure = Failure{0, faults};
@@ -339,9 +354,22 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
         ++steps;
         clicks += a.kind == Action::Click;
         coverage.record(g.form());
-        if (auto faults = faultsAfterStep(g, before); !faults.empty()) {
+        if (auto faults = faultsAfterStep(g, before, sound); !faults.empty()) {
           failure = Failure{actions.size() - 1, faults};
           break;
+        }
+        if (continued) {
+          perform(*continued, a);
+          ASSERT_EQ(gameDigest(continued->form()), gameDigest(g.form()))
+              << "game " << seed << " (game seed " << gameSeed << "), saved after step " << cutAt
+              << " and continued, went another way at step " << actions.size();
+        } else if (actions.size() >= cutFrom && g.form().homeScreenWaits()) {
+          std::string text;
+          continued = continuedGame(g.form(), &text);
+          cutAt = actions.size();
+          ASSERT_EQ(gameDigest(continued->form()), gameDigest(g.form()))
+              << "game " << seed << " saved after step " << cutAt << " does not continue as it was:\n" << text;
+          ++continuedGames;
         }
         if (!goesOn) break;
       }
@@ -375,7 +403,8 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
   const auto& all = Coverage::all();
   const auto missing = coverage.missing();
   std::cout << "soak: " << steps << " steps (" << clicks << " clicks) in " << games << " games (" << quits << " quit, "
-            << endings << " reached the ending), " << static_cast<long long>(steps / seconds) << " steps/s; visited "
+            << endings << " reached the ending, " << continuedGames << " saved and continued alongside), "
+            << static_cast<long long>(steps / seconds) << " steps/s; visited "
             << all.size() - missing.size() << " of " << all.size() << " dialogue and scene states\n";
   if (totalSteps >= 150000) {
     EXPECT_EQ(coverage.missingInOpened(), std::vector<std::string>{}) << "states of an opened dialogue never reached";

@@ -11,26 +11,12 @@
 #include "storage/files.h"
 #include "storage/settings.h"
 #include "storage/user_folders.h"
+#include "support/temp_folder.h"
 
 namespace tenrali::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct TempFolder {
-  fs::path path;
-  TempFolder() {
-    std::string t = (fs::temp_directory_path() / "tenrali-storage-XXXXXX").string();
-    path = ::mkdtemp(t.data());
-  }
-  ~TempFolder() { fs::remove_all(path); }
-  std::string operator/(const char* name) const { return (path / name).string(); }
-};
-
-std::string slurp(const std::string& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 TEST(Storage, AWriteReplacesWholeOrLeavesTheOldFile) {
   TempFolder t;
@@ -46,6 +32,50 @@ TEST(Storage, AWriteReplacesWholeOrLeavesTheOldFile) {
   EXPECT_THROW(writeFileAtomically(t / "missing/save", "x"), StorageError);
   EXPECT_TRUE(fs::is_directory(t / "taken"));
   EXPECT_EQ(std::distance(fs::directory_iterator(t.path), fs::directory_iterator()), 2);
+}
+
+// A failure at each step of a write: an error naming the file, the old file whole, no temporary
+// left behind. Past the rename the new file is in place; only its flush to disk is in doubt.
+TEST(Storage, AFailureAtAnyStepOfAWriteLeavesTheOldFile) {
+  TempFolder t;
+  const std::string file = t / "save";
+  WriteSteps& steps = writeSteps();
+  const WriteSteps real = steps;
+  struct Fault {
+    const char* step;
+    void (*inject)(WriteSteps&);
+    bool renamed;
+  } faults[] = {
+      {"create", [](WriteSteps& s) { s.create = [](char*) { errno = EACCES; return -1; }; }, false},
+      {"write",
+       [](WriteSteps& s) {
+         s.write = [](int, const void*, unsigned long) -> long {
+           errno = ENOSPC;
+           return -1;
+         };
+       },
+       false},
+      {"short write", [](WriteSteps& s) { s.write = [](int, const void*, unsigned long) -> long { return 0; }; },
+       false},
+      {"flush", [](WriteSteps& s) { s.flush = [](int) { errno = EIO; return -1; }; }, false},
+      {"close", [](WriteSteps& s) { s.close = [](int fd) { ::close(fd); errno = EIO; return -1; }; }, false},
+      {"rename", [](WriteSteps& s) { s.rename = [](const char*, const char*) { errno = EXDEV; return -1; }; }, false},
+      {"open folder", [](WriteSteps& s) { s.openFolder = [](const char*) { errno = EMFILE; return -1; }; }, true},
+  };
+  for (const Fault& f : faults) {
+    writeFileAtomically(file, "old\n");
+    f.inject(steps);
+    try {
+      writeFileAtomically(file, "new\n");
+      ADD_FAILURE() << f.step << ": no error";
+    } catch (const StorageError& e) {
+      EXPECT_NE(std::string(e.what()).find(t.path.string()), std::string::npos) << f.step << ": " << e.what();
+    }
+    steps = real;
+    EXPECT_EQ(slurp(file), f.renamed ? "new\n" : "old\n") << f.step;
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.path), fs::directory_iterator()), 1)
+        << f.step << ": a temporary left";
+  }
 }
 
 TEST(Storage, OnlyPlainSmallFilesAreRead) {

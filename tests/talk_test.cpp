@@ -72,7 +72,9 @@ TEST(Talk, SheHelpsEachTimeTheHeroHasNothing) {
     s.seedCount[Normal] = seeds;
     g.click(E::menuk8);
     EXPECT_EQ(s.money, after) << money << " ポエ, " << seeds << " seeds";
-    if (after != money) EXPECT_EQ(g.caption(E::kanek), std::to_string(after));
+    if (after != money) {
+      EXPECT_EQ(g.caption(E::kanek), std::to_string(after));
+    }
   }
 }
 

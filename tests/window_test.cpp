@@ -17,7 +17,7 @@ namespace tenrali::test {
 namespace {
 
 MenuBar gameMenu(TestGame& g) {
-  MenuBar menu(g.sm(), E::K1, {E::K2, E::N2, E::K4});
+  MenuBar menu(g.sm(), E::K1, {E::K2, E::K3, E::N2, E::K4});
   menu.layout(sharedFonts());
   return menu;
 }
@@ -61,24 +61,24 @@ TEST(MenuBar, OpensChoosesAndCloses) {
 
   EXPECT_TRUE(menu.press(centreX(title), centreY(title)));
   EXPECT_TRUE(menu.isOpen());
-  EXPECT_EQ(menu.release(centreX(title), centreY(title)), E::count);
+  EXPECT_EQ(menu.release(centreX(title), centreY(title)).item, E::count);
   EXPECT_TRUE(menu.isOpen()) << "releasing on the title keeps the drop-down open";
 
-  const Rect separator = menu.entryRect(1);
-  ASSERT_TRUE(menu.isSeparator(1));
+  const Rect separator = menu.entryRect(2);
+  ASSERT_TRUE(menu.isSeparator(2));
   EXPECT_TRUE(menu.press(centreX(separator), centreY(separator)));
-  EXPECT_EQ(menu.release(centreX(separator), centreY(separator)), E::count);
+  EXPECT_EQ(menu.release(centreX(separator), centreY(separator)).item, E::count);
   EXPECT_TRUE(menu.isOpen());
 
-  const Rect quit = menu.entryRect(2);
+  const Rect quit = menu.entryRect(3);
   EXPECT_TRUE(menu.press(centreX(quit), centreY(quit)));
-  EXPECT_EQ(menu.release(centreX(quit), centreY(quit)), E::K4);
+  EXPECT_EQ(menu.release(centreX(quit), centreY(quit)).item, E::K4);
   EXPECT_FALSE(menu.isOpen());
 
   // Press on the title, drag to an entry and let go there: chosen, as on a desktop.
   menu.press(centreX(title), centreY(title));
   const Rect start = menu.entryRect(0);
-  EXPECT_EQ(menu.release(centreX(start), centreY(start)), E::K2);
+  EXPECT_EQ(menu.release(centreX(start), centreY(start)).item, E::K2);
 }
 
 TEST(MenuBar, GreyedEntryTakesNoClickAndAPressElsewhereOnlyCloses) {
@@ -90,16 +90,16 @@ TEST(MenuBar, GreyedEntryTakesNoClickAndAPressElsewhereOnlyCloses) {
   menu.press(centreX(title), centreY(title));
   EXPECT_FALSE(menu.move(centreX(start), centreY(start))) << "a greyed entry does not light up";
   EXPECT_TRUE(menu.press(centreX(start), centreY(start)));
-  EXPECT_EQ(menu.release(centreX(start), centreY(start)), E::count);
+  EXPECT_EQ(menu.release(centreX(start), centreY(start)).item, E::count);
   EXPECT_TRUE(menu.isOpen());
 
-  const Rect quit = menu.entryRect(2);
+  const Rect quit = menu.entryRect(3);
   EXPECT_TRUE(menu.move(centreX(quit), centreY(quit)));
   EXPECT_FALSE(menu.move(centreX(quit) + 1, centreY(quit))) << "the same entry: nothing to draw again";
 
   EXPECT_TRUE(menu.press(400, 300)) << "the press that closes the menu is not the game's";
   EXPECT_FALSE(menu.isOpen());
-  EXPECT_EQ(menu.release(400, 300), E::count);
+  EXPECT_EQ(menu.release(400, 300).item, E::count);
 }
 
 TEST(WindowScale, FromTheDisplayOrAsked) {
@@ -180,7 +180,7 @@ TEST_P(WindowEvents, MenuStartsTheGameAndClicksFollowThePressAndRelease) {
 }
 
 TEST_P(WindowEvents, QuitFromTheMenuEndsTheLoopWithZero) {
-  chooseMenu(2);
+  chooseMenu(3);
   EXPECT_TRUE(g.form().closed());
   EXPECT_EQ(loop->run(), 0);
 }

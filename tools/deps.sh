@@ -6,8 +6,9 @@
 set -eu
 SUDO=""
 [ "$(id -u)" = 0 ] || SUDO=sudo
-play="g++ cmake make pkg-config libsdl2-dev libsdl2-ttf-dev libfontconfig-dev
-  fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fonts-dejavu-core librsvg2-bin imagemagick"
+play="g++ cmake make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libfontconfig-dev
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fonts-dejavu-core librsvg2-bin imagemagick
+  python3 python3-numpy fluidsynth musescore-general-soundfont-small vorbis-tools"
 # The web page: Emscripten, Debian's source packages of its libraries, the fonts cut down.
 web="emscripten dpkg-dev python3 python3-fonttools"
 tests="python3 chromium libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool clang libclang-rt-14-dev

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Fuzzes everything the game reads from outside: tenki.dat, tane.dat, akuse.dat and BMP pictures.
+# Fuzzes everything the game reads from outside: tenki.dat, tane.dat, akuse.dat, BMP pictures
+# and saved games.
 #   sh tools/fuzz.sh [SECONDS]      each target for SECONDS (default 25), two at a time
 # Needs clang and a built game folder (build/game, or TENRALI_GAME_DIR) for the seed inputs.
 # A crash, a hang (one input over 10 s), a leak or a failed check stops it; the input that did it
@@ -51,4 +52,6 @@ pair() {
 }
 pair weather_table 2048 "$game/tenki.dat" seed_table 4096 "$game/tane.dat"
 pair accessory_table 4096 "$game/akuse.dat" bmp 65536 "build-fuzz/seed-pictures/*.bmp $small_pictures"
+run saved_game 8192 tests/saves/*.txt && s=0 || s=$?
+report saved_game $s
 exit $failed

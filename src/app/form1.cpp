@@ -69,15 +69,35 @@ void TForm1::clickElement(E e) {
     if (kAccessoryButtons[i] == e) return variantButtonClick(i);  // bak1Click .. bay6Click
 }
 
+namespace {
+// The parts of the message window: a click on them moves the story on, it presses no button.
+bool inMessageWindow(E e) {
+  switch (e) {
+    case E::ivent: case E::ivent1: case E::ivent2: case E::ivent3: case E::ivent4: case E::ivent5:
+    case E::_pic14: case E::kaow: case E::mes1: case E::mes2: case E::mes3: case E::mes4:
+    case E::_lab19: case E::_lab20: case E::_lab21: case E::_lab22:
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
 E TForm1::clickAt(int x, int y) {
   E hit = sm.hitTest(x, y);
-  if (hit != E::count && sm.get(hit).clickable) clickElement(hit);
+  if (hit == E::count || !sm.get(hit).clickable) return hit;
+  if (!inMessageWindow(hit)) report(GameEventKind::ButtonPressed, static_cast<int>(hit));
+  clickElement(hit);
   return hit;
 }
 
 void TForm1::menuCommand(E item) {
   if (sm.get(item).kind != Kind::MenuItem || !sm.get(item).enabled) return;
-  if (item == E::K2) K2Click();
+  if (item == E::K2) {
+    if (saveStatus_ == SaveStatus::InProgress) askBeforeNewGame();
+    else K2Click();
+  }
+  if (item == E::K3) K3Click();
   if (item == E::K4) K4Click();
 }
 
@@ -130,9 +150,11 @@ void TForm1::tickInterval() {
 // "新規開始": the opening starts at its first step on the timer's first tick; one game a run.
 void TForm1::K2Click() {
   sm.enableTimer(E::Timer1, true);
+  report(GameEventKind::OpeningStarted);
   gs.sceneTick = 29;
   gs.contestStage = 0;
   sm.enableMenuItem(E::K2, false);
+  sm.enableMenuItem(E::K3, false);
 }
 
 // "終了" closes the window without a question.

@@ -3,9 +3,12 @@
 // every handler of the game (clicks, menu commands, timer ticks) is one of its methods. The
 // methods are defined in the folder of the part of the game they belong to.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "data/file_source.h"
+#include "app/game_events.h"
 #include "data/random_int.h"
 #include "state/game_state.h"
 #include "ui/screen_model.h"
@@ -31,7 +34,12 @@ class TForm1 {
   GameState& state() { return gs; }
   const GameState& state() const { return gs; }
   RandomInt& random() { return rng; }
+  const RandomInt& random() const { return rng; }
   bool closed() const { return closed_; }
+
+  // --- What happened, for whoever listens (sound) ----------------------------------------------
+  void report(GameEventKind kind, int value = 0) { events_.report(kind, value); }
+  GameEventLog& events() { return events_; }
 
   // --- Input from the front end ---------------------------------------------------------------
   // A left click at a client point: the click rule picks the element, whose binding (if any)
@@ -53,6 +61,29 @@ class TForm1 {
   void K4Click();
   int randomInt() { return rng.next(); }
   void drawWeather();
+
+  // --- Saved games (app/saved_game_menu.cpp) ---------------------------------------------------
+  // What the player's save folder holds, as the front end found it: it decides whether "続きから"
+  // can be chosen and whether "新規開始" asks first.
+  enum class SaveStatus { None, InProgress, Won };
+  void setSaveStatus(SaveStatus status);
+  SaveStatus saveStatus() const { return saveStatus_; }
+  // "続きから" hands over to the front end, which reads the saved game and puts it on screen.
+  void setContinueHandler(std::function<void()> handler) { continue_ = std::move(handler); }
+  void K3Click();
+  // No game has started in this run: the title is still on screen.
+  bool atTitle() const { return gs.contestStage == 5 && sm.get(E::K2).enabled; }
+  // The home screen waits for the player: the menu is shown, no dialogue is open and no scene
+  // runs. This is when the game is saved.
+  bool homeScreenWaits() const;
+  // The last contest is won: the ending plays and the game is over.
+  bool gameWon() const { return sm.get(E::Timer8).enabled; }
+  // "新規開始" while a game in progress is saved: the hero asks first, and "no" changes nothing.
+  void askBeforeNewGame();
+  bool askingBeforeNewGame() const { return !titleLook_.empty(); }
+  void closeNewGameQuestion();
+  bool newGameQuestionOnYes();
+  bool newGameQuestionOnNo();
 
   // --- Message window (ui/message_window.cpp) ---------------------------------------------------
   // An empty portrait leaves the portrait as it is.
@@ -219,7 +250,11 @@ class TForm1 {
   ScreenModel sm;
   GameState gs;
   RandomInt rng;
+  GameEventLog events_;
   bool closed_ = false;
+  SaveStatus saveStatus_ = SaveStatus::None;
+  std::function<void()> continue_;
+  std::vector<Element> titleLook_;  // while the question is asked: the title's elements as they were
 };
 
 // The button and count label of each weather kind, the accessory buttons and counts by index.

@@ -50,7 +50,7 @@ long long playNumber(const std::string& text, long long lo, long long hi) {
 }
 
 bool isPlayQuestion(const std::string& c) {
-  return c == "state" || c == "element" || c == "visible" || c == "message" || c == "screenshot";
+  return c == "state" || c == "element" || c == "visible" || c == "message" || c == "screenshot" || c == "sounds";
 }
 
 PlayStep playAction(TForm1& form, const std::vector<std::string>& w) {
@@ -67,6 +67,7 @@ PlayStep playAction(TForm1& form, const std::vector<std::string>& w) {
   } else if (cmd == "menu") {
     want(2);
     if (w[1] == "new") form.menuCommand(E::K2);
+    else if (w[1] == "continue") form.menuCommand(E::K3);
     else if (w[1] == "quit") form.menuCommand(E::K4);
     else throw PlayError{"unknown menu entry \"" + w[1] + "\""};
     step.kind = form.closed() ? PlayStep::Kind::Quit : PlayStep::Kind::Done;

@@ -28,7 +28,7 @@ struct PlayStep {
   long long ticks = 0;   // Ticks: how many beats the caller gives the game, one after another
 };
 
-// The commands that only look (state, element, visible, message, screenshot).
+// The commands that only look (state, element, visible, message, screenshot, sounds).
 bool isPlayQuestion(const std::string& command);
 
 // Carries out an action command, except the beats of "tick", which are counted and left to the

@@ -16,6 +16,8 @@ class RandomInt {
     return static_cast<std::int32_t>((state_ >> 32) & 0x7FFFFFFFu);
   }
   std::uint64_t state() const { return state_; }
+  // Takes up a state read from a saved game, so the draws go on as if the game had never stopped.
+  void restore(std::uint64_t state) { state_ = state; }
 
  private:
   std::uint64_t state_ = 0;

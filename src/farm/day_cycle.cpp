@@ -13,6 +13,7 @@ void TForm1::advanceDay() {
   sayMessage("usam4.bmp", "トルン", "「今日も一日", "がんばるぞ！」", "");
   drawWeather();
   refreshStatus();
+  report(GameEventKind::DayChanged, gs.todayWeather.code);
 }
 
 }  // namespace tenrali

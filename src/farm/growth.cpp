@@ -60,6 +60,7 @@ void TForm1::growPot(int pot) {
     sm.setCaption(kPlates[pot], "枯れ");
     stage = Planted;
     seed = NoWeather;
+    report(GameEventKind::PlantWithered);
   }
 }
 

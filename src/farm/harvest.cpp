@@ -33,6 +33,7 @@ void TForm1::harvestPots() {
     showFruitStock();
     sm.loadPicture(kPots[pot], "ueki.bmp");
     sm.setCaption(kPlates[pot], "");
+    report(GameEventKind::Harvested, kind);
   }
 }
 

@@ -105,6 +105,7 @@ void TForm1::commitPlanting() {
   if (kind < Normal || kind > Rainbow) return;
   sm.setCaption(kPlates[pot], gs.seedTable[static_cast<std::size_t>(3 * kind)].name);
   gs.seedCount[static_cast<std::size_t>(kind)] -= 1;
+  report(GameEventKind::Planted);
 }
 
 }  // namespace tenrali

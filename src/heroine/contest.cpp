@@ -62,6 +62,7 @@ void TForm1::contestEntryBranch(bool yes) {
     // Off to the venue: the arrival scene starts from the beginning.
     gs.sceneTick = 0;
     sm.enableTimer(contest->arrivalTimer, true);
+    report(GameEventKind::ContestEntered, gs.contestStage);
   } else if (state == kFeeQuestion) {
     sayMessage("usam2.bmp", "トルン", "「お金がたりないよ？」", "", "");
   }

@@ -50,7 +50,8 @@ constexpr OnStage kSecond[3][4] = {
 
 const char* const kPause = "　　　　　";  // five full-width spaces before a name
 
-void callOut(TForm1& f, E spot, const OnStage& who, const std::string& line2) {
+void callOut(TForm1& f, E spot, const OnStage& who, const std::string& line2, int place) {
+  f.report(GameEventKind::PlaceCalled, place);
   f.screen().loadPicture(spot, who.picture);
   f.screen().show(spot);
   f.sayAnnouncer(std::string(kPause) + who.name + "さんです！", line2);
@@ -70,13 +71,13 @@ ContestPlacing TForm1::placingFor(int stage, int heart, int skill) const {
 void TForm1::announceThird() {
   if (gs.contestStage < 1 || gs.contestStage > 3) return;
   const ContestPlacing p = placingFor(gs.contestStage, gs.heart, gs.skill);
-  callOut(*this, E::co3, kThird[gs.contestStage - 1][column(p)], "");
+  callOut(*this, E::co3, kThird[gs.contestStage - 1][column(p)], "", 3);
 }
 
 void TForm1::announceSecond() {
   if (gs.contestStage < 1 || gs.contestStage > 3) return;
   const ContestPlacing p = placingFor(gs.contestStage, gs.heart, gs.skill);
-  callOut(*this, E::co2, kSecond[gs.contestStage - 1][column(p)], "");
+  callOut(*this, E::co2, kSecond[gs.contestStage - 1][column(p)], "", 2);
 }
 
 void TForm1::announceWinner() {
@@ -100,7 +101,7 @@ void TForm1::announceWinner() {
       break;
   }
   sm.setFontColor(star, colour);
-  callOut(*this, E::co1, p == ContestPlacing::Won ? kHeroine : kRival, std::string(kPause) + "おめでとうございます！");
+  callOut(*this, E::co1, p == ContestPlacing::Won ? kHeroine : kRival, std::string(kPause) + "おめでとうございます！", 1);
 }
 
 }  // namespace tenrali

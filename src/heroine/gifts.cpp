@@ -4,20 +4,13 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "heroine/heart_values.h"
 
 namespace tenrali {
 
 namespace {
 
 constexpr int kGiftIdle = 4;
-
-// How much each accessory moves her heart, by accessory index: by the fruit it is made of.
-constexpr int kHeartValue[kAccessories] = {
-    2, 4, 8,  14, 18, 20,  // hair ornaments
-    2, 6, 12, 16, 18, 20,  // bracelets
-    2, 6, 12, 16, 18, 20,  // necklaces
-    2, 4, 8,  14, 18, 20,  // rings
-};
 
 constexpr E kWornPictures[kAccessoryKinds] = {E::wd1, E::wd2, E::wd3, E::wd4};
 constexpr E kWornNames[kAccessoryKinds] = {E::ld1, E::ld2, E::ld3, E::ld4};
@@ -103,6 +96,7 @@ void TForm1::giveAccessory(int index) {
   const AccessoryRecord& worn = gs.accessoryTable[static_cast<std::size_t>(index)];
   sm.loadPicture(kWornPictures[kind], worn.picture);
   sm.setCaption(kWornNames[kind], worn.name);
+  report(GameEventKind::GiftGiven);
 }
 
 void TForm1::giftNoBranch() {

@@ -39,6 +39,7 @@ void TForm1::talkToHeroine() {
     sayMessage("usaw2.bmp", "ララベ", "「トルンくん　少ないけど", "よかったら　これ使って」", "");
     gs.money += 20;
     sm.setNumber(E::kanek, gs.money);
+    report(GameEventKind::HelpReceived);
   }
 }
 

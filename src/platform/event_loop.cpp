@@ -29,12 +29,32 @@ const Image& WindowPicture::draw() {
   return window_;
 }
 
-EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window)
+namespace {
+const bool kNoSound = false;
+}
+
+std::vector<Menu> windowMenus(const bool* music, const bool* effects) {
+  Menu game{E::K1, {}, {MenuEntry::game(E::K2), MenuEntry::game(E::K3), MenuEntry::game(E::N2), MenuEntry::game(E::K4)}};
+  Menu settings{E::count, "設定", {MenuEntry::check("音楽", WindowCommand::Music, music),
+                                   MenuEntry::check("効果音", WindowCommand::Effects, effects)}};
+  return {game, settings};
+}
+
+EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window,
+                     SoundPlayer* sound)
     : form_(form),
       window_(window),
-      menu_(form.screen(), E::K1, {E::K2, E::N2, E::K4}),
+      sound_(sound),
+      menu_(form.screen(), windowMenus(sound ? sound->musicOn() : &kNoSound, sound ? sound->effectsOn() : &kNoSound)),
       picture_(form, fonts, pictures, menu_) {
   menu_.layout(fonts);
+  if (sound_) form_.events().listen(true);
+}
+
+void EventLoop::windowCommand(WindowCommand command) {
+  if (!sound_) return;
+  if (command == WindowCommand::Music) sound_->setMusic(!*sound_->musicOn());
+  if (command == WindowCommand::Effects) sound_->setEffects(!*sound_->effectsOn());
 }
 
 void EventLoop::present() {
@@ -45,8 +65,12 @@ void EventLoop::present() {
 void EventLoop::showFirstFrame() { present(); }
 
 void EventLoop::refresh() {
+  // What the last input or beat did is heard before it is seen.
+  if (sound_) sound_->follow(form_.events().take());
   // A window shown again may have lost what it showed: it gets the whole picture.
   if (picture_.stale() || exposed_) present();
+  // Then, with the player already seeing it, the game is saved if the home screen waits.
+  if (keeper_) keeper_->afterStep();
 }
 
 void EventLoop::mouseDown(int x, int y) {
@@ -63,8 +87,9 @@ void EventLoop::mouseUp(int x, int y) {
   const PressOwner owner = press_;
   press_ = PressOwner::None;
   if (owner == PressOwner::Menu || menu_.isOpen()) {
-    E chosen = menu_.release(x, y);
-    if (chosen != E::count) form_.menuCommand(chosen);
+    const MenuChoice chosen = menu_.release(x, y);
+    if (chosen.item != E::count) form_.menuCommand(chosen.item);
+    windowCommand(chosen.command);
     return;
   }
   if (owner != PressOwner::Client || replaying()) return;  // a replay goes exactly as recorded
@@ -74,6 +99,7 @@ void EventLoop::mouseUp(int x, int y) {
 }
 
 void EventLoop::handle(const SDL_Event& e) {
+  if (sound_ && sound_->handle(e)) return;
   switch (e.type) {
     case SDL_QUIT:
       quit_ = true;
@@ -133,7 +159,10 @@ int EventLoop::run() {
       handle(event);
       while (!quit_ && !form_.closed() && SDL_PollEvent(&event)) handle(event);
     }
-    if (quit_ || form_.closed()) return 0;
+    if (quit_ || form_.closed()) {
+      if (keeper_) keeper_->afterStep();  // a click just before closing still counts
+      return 0;
+    }
     if (replaying()) {
       replay_->step(form_, SDL_GetTicks64());
       continue;

@@ -11,12 +11,18 @@
 #include "platform/menu_bar.h"
 #include "platform/renderer.h"
 #include "platform/replay.h"
+#include "platform/save_keeper.h"
+#include "platform/sound_player.h"
 
 namespace tenrali {
 
 // The window's picture: the menu bar on top, the client area below it.
 inline constexpr int kWindowWidth = kClientWidth;
 inline constexpr int kWindowHeight = kMenuBarHeight + kClientHeight;
+
+// The window's menus: the game's ("ゲーム") and the settings ("設定") with the sound's check
+// items, which show the flags given.
+std::vector<Menu> windowMenus(const bool* music, const bool* effects);
 
 // Draws the window's picture from the game's screen model and the menu bar, each redrawn only
 // when it changed.
@@ -43,18 +49,23 @@ class WindowPicture {
 
 class EventLoop {
  public:
-  EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window);
+  // With a sound player, what the game does is heard and the settings menu switches the sound.
+  EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window,
+            SoundPlayer* sound = nullptr);
   // Draws and shows the first picture.
   void showFirstFrame();
   // Runs until the game ends (the window is closed or "終了"); returns the exit status.
   int run();
   // Handles one event (tests, and the web page's loop, which is driven by the browser).
   void handle(const SDL_Event& event);
-  // Shows the picture again when it changed, or when the window lost what it showed.
+  // After each event or beat: what changed is heard, then shown (again, when the window lost
+  // what it showed), then saved if the home screen waits.
   void refresh();
   bool finished() const { return quit_ || form_.closed(); }
   // Plays a recorded game in the window before handing it to the player.
   void setReplay(Replay* replay) { replay_ = replay; }
+  // Saves the game whenever the home screen waits, once the picture is shown.
+  void setSaveKeeper(SaveKeeper* keeper) { keeper_ = keeper; }
   // Where a picture that cannot be drawn is reported.
   void setWarningSink(std::function<void(const std::string&)> sink) { picture_.renderer().setWarningSink(sink); }
 
@@ -63,13 +74,16 @@ class EventLoop {
  private:
   void mouseDown(int x, int y);
   void mouseUp(int x, int y);
+  void windowCommand(WindowCommand command);
   void present();
 
   TForm1& form_;
   GameWindow& window_;
+  SoundPlayer* sound_;
   MenuBar menu_;
   WindowPicture picture_;
   Replay* replay_ = nullptr;
+  SaveKeeper* keeper_ = nullptr;
   bool replaying() const { return replay_ && replay_->playing(); }
   bool quit_ = false;
   bool exposed_ = false;

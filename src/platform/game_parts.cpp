@@ -10,7 +10,8 @@ GameParts::GameParts(const char* program, std::uint32_t seed)
 std::future<std::unique_ptr<GameParts>> buildGameParts(const char* program, std::uint32_t seed) {
   return std::async(std::launch::async, [program, seed] {
     auto parts = std::make_unique<GameParts>(program, seed);
-    MenuBar menu(parts->form.screen(), E::K1, {E::K2, E::N2, E::K4});
+    const bool off = false;
+    MenuBar menu(parts->form.screen(), windowMenus(&off, &off));
     menu.layout(parts->fonts);
     WindowPicture(parts->form, parts->fonts, parts->pictures, menu).draw();
     return parts;

@@ -49,41 +49,72 @@ void shade(Image& out, Rect r) {
 
 }  // namespace
 
-MenuBar::MenuBar(const ScreenModel& screen, E title, std::vector<E> entries)
-    : screen_(screen), title_(title), entries_(std::move(entries)) {}
+MenuBar::MenuBar(const ScreenModel& screen, std::vector<Menu> menus)
+    : screen_(screen), menus_(std::move(menus)), titleWidths_(menus_.size(), 48), dropWidths_(menus_.size(), 120) {}
 
-bool MenuBar::isSeparator(std::size_t index) const { return screen_.get(entries_[index]).caption == "-"; }
+MenuBar::MenuBar(const ScreenModel& screen, E title, const std::vector<E>& entries)
+    : MenuBar(screen, {Menu{title, {}, {}}}) {
+  for (E e : entries) menus_[0].entries.push_back(MenuEntry::game(e));
+}
+
+const std::string& MenuBar::caption(const MenuEntry& entry) const {
+  return entry.item != E::count ? screen_.get(entry.item).caption : entry.caption;
+}
+
+const std::string& MenuBar::title(const Menu& menu) const {
+  return menu.title != E::count ? screen_.get(menu.title).caption : menu.caption;
+}
+
+bool MenuBar::isSeparator(std::size_t index) const {
+  const MenuEntry& e = current().entries[index];
+  return e.item != E::count && caption(e) == "-";
+}
 
 bool MenuBar::takes(int index) const {
-  return index >= 0 && !isSeparator(static_cast<std::size_t>(index)) &&
-         screen_.get(entries_[static_cast<std::size_t>(index)]).enabled;
+  if (index < 0 || isSeparator(static_cast<std::size_t>(index))) return false;
+  const MenuEntry& e = current().entries[static_cast<std::size_t>(index)];
+  return e.item == E::count || screen_.get(e.item).enabled;
 }
 
 void MenuBar::layout(FontLibrary& fonts) {
-  titleWidth_ = fonts.measure(menuFont(kText), screen_.get(title_).caption).width + 2 * kTitlePad;
-  int widest = 0;
-  for (std::size_t i = 0; i < entries_.size(); ++i)
-    if (!isSeparator(i)) widest = std::max(widest, fonts.measure(menuFont(kText), screen_.get(entries_[i]).caption).width);
-  dropWidth_ = std::max(widest + kTextLeft + kTextRight, 120);
+  for (std::size_t m = 0; m < menus_.size(); ++m) {
+    titleWidths_[m] = fonts.measure(menuFont(kText), title(menus_[m])).width + 2 * kTitlePad;
+    int widest = 0;
+    for (const MenuEntry& e : menus_[m].entries)
+      if (caption(e) != "-") widest = std::max(widest, fonts.measure(menuFont(kText), caption(e)).width);
+    dropWidths_[m] = std::max(widest + kTextLeft + kTextRight, 120);
+  }
   ++revision_;
 }
 
-Rect MenuBar::titleRect() const { return {0, 0, titleWidth_, kMenuBarHeight - 1}; }
+Rect MenuBar::titleRect(std::size_t menu) const {
+  int x = 0;
+  for (std::size_t m = 0; m < menu; ++m) x += titleWidths_[m];
+  return {x, 0, titleWidths_[menu], kMenuBarHeight - 1};
+}
 
 Rect MenuBar::entryRect(std::size_t index) const {
   int y = kMenuBarHeight + 3;
   for (std::size_t i = 0; i < index; ++i) y += isSeparator(i) ? kSeparatorHeight : kEntryHeight;
-  return {3, y, dropWidth_ - 6, isSeparator(index) ? kSeparatorHeight : kEntryHeight};
+  const int left = titleRect(static_cast<std::size_t>(std::max(open_, 0))).x;
+  const int width = dropWidths_[static_cast<std::size_t>(std::max(open_, 0))];
+  return {left + 3, y, width - 6, isSeparator(index) ? kSeparatorHeight : kEntryHeight};
 }
 
 Rect MenuBar::dropDownRect() const {
-  Rect last = entryRect(entries_.size() - 1);
-  return {0, kMenuBarHeight, dropWidth_, last.y + last.h + 3 - kMenuBarHeight};
+  Rect last = entryRect(entryCount() - 1);
+  return {last.x - 3, kMenuBarHeight, last.w + 6, last.y + last.h + 3 - kMenuBarHeight};
+}
+
+int MenuBar::titleAt(int x, int y) const {
+  for (std::size_t m = 0; m < menus_.size(); ++m)
+    if (titleRect(m).contains(x, y)) return static_cast<int>(m);
+  return -1;
 }
 
 int MenuBar::entryAt(int x, int y) const {
-  if (!open_) return -1;
-  for (std::size_t i = 0; i < entries_.size(); ++i)
+  if (!isOpen()) return -1;
+  for (std::size_t i = 0; i < entryCount(); ++i)
     if (entryRect(i).contains(x, y)) return static_cast<int>(i);
   return -1;
 }
@@ -94,73 +125,91 @@ void MenuBar::setHighlight(int index) {
   ++revision_;
 }
 
+void MenuBar::open(int menu) {
+  open_ = menu;
+  highlight_ = -1;
+  ++revision_;
+}
+
 bool MenuBar::press(int x, int y) {
-  if (titleRect().contains(x, y)) {
-    open_ = !open_;
-    highlight_ = -1;
-    ++revision_;
+  if (const int t = titleAt(x, y); t >= 0) {
+    open(t == open_ ? -1 : t);
     return true;
   }
-  if (open_) {
+  if (isOpen()) {
     if (!dropDownRect().contains(x, y)) close();  // a press elsewhere only closes the menu
     return true;
   }
-  return y >= 0 && y < kMenuBarHeight;  // the bar itself, beside the title
+  return y >= 0 && y < kMenuBarHeight;  // the bar itself, beside the titles
 }
 
-E MenuBar::release(int x, int y) {
-  if (!open_) return E::count;
+MenuChoice MenuBar::release(int x, int y) {
+  if (!isOpen()) return {};
   const int index = entryAt(x, y);
-  if (!takes(index)) return E::count;  // a greyed entry, the separator, the title: the menu stays open
+  if (!takes(index)) return {};  // a greyed entry, the separator, a title: the menu stays open
+  const MenuEntry& e = current().entries[static_cast<std::size_t>(index)];
+  const MenuChoice choice{e.item, e.command};
   close();
-  return entries_[static_cast<std::size_t>(index)];
+  return choice;
 }
 
 bool MenuBar::move(int x, int y) {
-  if (!open_) return false;
+  if (!isOpen()) return false;
   const unsigned before = revision_;
+  // Sliding along the bar with a menu open opens the menu under the pointer, as desktops do.
+  if (const int t = titleAt(x, y); t >= 0 && t != open_) open(t);
   const int index = entryAt(x, y);
   setHighlight(takes(index) ? index : -1);
   return revision_ != before;
 }
 
 bool MenuBar::close() {
-  if (!open_) return false;
-  open_ = false;
-  highlight_ = -1;
-  ++revision_;
+  if (!isOpen()) return false;
+  open(-1);
   return true;
 }
+
+namespace {
+// A check mark in the gutter of an entry: a short stroke down and a long one up.
+void checkMark(Image& out, Rect r, std::uint32_t color) {
+  const int x0 = r.x + 9, y0 = r.y + r.h / 2;
+  for (int i = 0; i < 3; ++i) fillRect(out, {x0 + i, y0 + i, 2, 2}, color);
+  for (int i = 0; i < 6; ++i) fillRect(out, {x0 + 3 + i, y0 + 1 - i, 2, 2}, color);
+}
+}  // namespace
 
 void MenuBar::draw(Image& out, FontLibrary& fonts) const {
   fillRect(out, {0, 0, out.width, kMenuBarHeight - 1}, kBarColor);
   fillRect(out, {0, kMenuBarHeight - 1, out.width, 1}, kBarLine);
-  const Rect t = titleRect();
-  if (open_) {
-    fillRect(out, t, kOpenTitleFill);
-    frame(out, t, kOpenTitleEdge);
-  }
   const Font font = menuFont(kText);
-  const int textHeight = fonts.measure(font, screen_.get(title_).caption).height;
-  fonts.draw(out, t.x + kTitlePad, t.y + (t.h - textHeight) / 2, font, screen_.get(title_).caption, t.x, t.y, t.w,
-             t.h);
-  if (!open_) return;
+  const int textHeight = fonts.measure(font, title(menus_[0])).height;
+  for (std::size_t m = 0; m < menus_.size(); ++m) {
+    const Rect t = titleRect(m);
+    if (static_cast<int>(m) == open_) {
+      fillRect(out, t, kOpenTitleFill);
+      frame(out, t, kOpenTitleEdge);
+    }
+    fonts.draw(out, t.x + kTitlePad, t.y + (t.h - textHeight) / 2, font, title(menus_[m]), t.x, t.y, t.w, t.h);
+  }
+  if (!isOpen()) return;
 
   const Rect d = dropDownRect();
   shade(out, {d.x + d.w, d.y + kShadow, kShadow, d.h});
   shade(out, {d.x + kShadow, d.y + d.h, d.w - kShadow, kShadow});
   fillRect(out, d, kDropFill);
   frame(out, d, kDropEdge);
-  for (std::size_t i = 0; i < entries_.size(); ++i) {
+  for (std::size_t i = 0; i < entryCount(); ++i) {
     const Rect r = entryRect(i);
     if (isSeparator(i)) {
       fillRect(out, {r.x + kTextLeft - 2, r.y + r.h / 2, r.w - kTextLeft + 2, 1}, kSeparatorLine);
       continue;
     }
     if (static_cast<int>(i) == highlight_) fillRect(out, r, kHighlightFill);
-    const Font f = menuFont(screen_.get(entries_[i]).enabled ? kText : kGreyText);
-    const std::string& caption = screen_.get(entries_[i]).caption;
-    fonts.draw(out, r.x + kTextLeft, r.y + (r.h - textHeight) / 2, f, caption, r.x, r.y, r.w, r.h);
+    const MenuEntry& e = current().entries[i];
+    const bool enabled = takes(static_cast<int>(i));
+    if (e.checked && *e.checked) checkMark(out, r, 0x000000);
+    const Font f = menuFont(enabled ? kText : kGreyText);
+    fonts.draw(out, r.x + kTextLeft, r.y + (r.h - textHeight) / 2, f, caption(e), r.x, r.y, r.w, r.h);
   }
 }
 

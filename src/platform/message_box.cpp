@@ -11,4 +11,11 @@ void reportError(const std::string& text, SDL_Window* parent) {
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Ｔｅｎｒａｌｉ！！", text.c_str(), parent);
 }
 
+void reportWarning(const std::string& line, SDL_Window* parent) {
+  std::fprintf(stderr, "%s\n", line.c_str());
+  std::fflush(stderr);
+  const std::string text = line.rfind("tenrali: ", 0) == 0 ? line.substr(9) : line;
+  if (SDL_WasInit(SDL_INIT_VIDEO))
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, "Ｔｅｎｒａｌｉ！！", text.c_str(), parent);
+}
 }  // namespace tenrali

@@ -63,6 +63,7 @@ void TForm1::contestDayScene(int tick) {
       sm.hide(E::kaow);
       gs.contestEntryState = 3;
       sayAnnouncer("さあ、いよいよコンテストの", "はじまりです！！");
+      report(GameEventKind::ContestDayStarted, stage);
       return;
     case 30:
       sayAnnouncer(kWelcome[stage - 1].line1, kWelcome[stage - 1].line2);
@@ -87,6 +88,7 @@ void TForm1::contestDayScene(int tick) {
       sayMessage("", "", "", "", "");
       sm.hide(E::ivent6);
       sm.show(E::ivent7);
+      report(GameEventKind::LossSceneStarted);
       return;
     case 390:
       sm.show(E::kaow);

@@ -50,6 +50,7 @@ void TForm1::endingScene(int tick) {
       for (E e : {E::co1, E::co2, E::co3, E::ivent6}) sm.hide(e);
       sm.show(E::ivent8);
       sayMessage("", "", "", "", "");
+      report(GameEventKind::WinSceneStarted, 3);
       return;
     case 20:
       sm.show(E::kaow);

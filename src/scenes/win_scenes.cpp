@@ -47,6 +47,7 @@ void startWinScene(TForm1& f) {
   sm.show(E::ivent8);
   f.setMessageColor(colors::black);
   f.sayMessage("", "", "", "", "");
+  f.report(GameEventKind::WinSceneStarted, f.state().contestStage);
 }
 
 // The next morning at home, with the stars won so far and the next contest open.

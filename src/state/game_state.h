@@ -107,6 +107,7 @@ struct IntField {
   const char* name;
   std::int32_t* (*at)(GameState&, int index);
   int length;  // 1 for a scalar
+  std::int32_t get(const GameState& s, int index) const { return *at(const_cast<GameState&>(s), index); }
 };
 const std::array<IntField, 39>& intFields();
 const IntField* findIntField(std::string_view name);

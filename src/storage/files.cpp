@@ -1,10 +1,12 @@
 #include "storage/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 #include <cstring>
 
 namespace tenrali {
@@ -21,6 +23,17 @@ std::string folderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+WriteSteps systemSteps() {
+  return {
+      [](char* pattern) { return ::mkstemp(pattern); },
+      [](int fd, const void* bytes, unsigned long size) { return static_cast<long>(::write(fd, bytes, size)); },
+      [](int fd) { return ::fsync(fd); },
+      [](int fd) { return ::close(fd); },
+      [](const char* from, const char* to) { return ::rename(from, to); },
+      [](const char* path) { return ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC); },
+  };
+}
+
 // Closes a descriptor when it goes out of scope.
 struct Descriptor {
   int fd;
@@ -32,7 +45,7 @@ struct Descriptor {
   }
   // Closes now and says whether the last writes reached the file.
   int closeNow() {
-    const int r = ::close(fd);
+    const int r = writeSteps().close(fd);
     fd = -1;
     return r;
   }
@@ -40,7 +53,7 @@ struct Descriptor {
 
 void writeAll(int fd, std::string_view bytes, const std::string& path) {
   while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    const ssize_t n = writeSteps().write(fd, bytes.data(), bytes.size());
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) fail(path, "cannot write", n < 0 ? errno : ENOSPC);
     bytes.remove_prefix(static_cast<std::size_t>(n));
@@ -52,20 +65,43 @@ void writeAll(int fd, std::string_view bytes, const std::string& path) {
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string folder = folderOf(path);
   std::string temporary = path + ".tmp-XXXXXX";
-  Descriptor out(::mkstemp(temporary.data()));
+  const WriteSteps& step = writeSteps();
+  Descriptor out(step.create(temporary.data()));
   if (out.fd < 0) fail(path, "cannot create a file in \"" + folder + "\"", errno);
   try {
     writeAll(out.fd, bytes, temporary);
-    if (::fsync(out.fd) != 0) fail(temporary, "cannot flush to disk", errno);
+    if (step.flush(out.fd) != 0) fail(temporary, "cannot flush to disk", errno);
     if (out.closeNow() != 0) fail(temporary, "cannot close", errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) fail(path, "cannot replace", errno);
+    if (step.rename(temporary.c_str(), path.c_str()) != 0) fail(path, "cannot replace", errno);
   } catch (...) {
     ::unlink(temporary.c_str());
     throw;
   }
   // The rename is only durable once the folder itself is on disk.
-  Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.fd < 0 || ::fsync(dir.fd) != 0) fail(folder, "cannot flush the folder to disk", errno);
+  Descriptor dir(step.openFolder(folder.c_str()));
+  if (dir.fd < 0 || step.flush(dir.fd) != 0) fail(folder, "cannot flush the folder to disk", errno);
+}
+
+WriteSteps& writeSteps() {
+  static WriteSteps steps = systemSteps();
+  return steps;
+}
+
+void removeStaleTemporaries(const std::string& path, long ageSeconds) {
+  const std::string folder = folderOf(path);
+  const std::string prefix = path.substr(path.rfind('/') + 1) + ".tmp-";
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  const time_t now = ::time(nullptr);
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    // Exactly the names mkstemp gives: the prefix and six characters.
+    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string old = folder + "/" + name;
+    struct stat st {};
+    if (::lstat(old.c_str(), &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime > ageSeconds) ::unlink(old.c_str());
+  }
+  ::closedir(dir);
 }
 
 bool readPlainFile(const std::string& path, std::size_t limit, std::string& bytes) {
@@ -73,7 +109,7 @@ bool readPlainFile(const std::string& path, std::size_t limit, std::string& byte
   // opened, so the file cannot be swapped between the check and the read.
   Descriptor in(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (in.fd < 0) {
-    if (errno == ENOENT) return false;
+    if (errno == ENOENT || errno == ENOTDIR) return false;  // no such file, or a file where a folder should be
     fail(path, "cannot open", errno);
   }
   struct stat st {};

@@ -22,8 +22,25 @@ class StorageError : public std::runtime_error {
 // flushed. The folder must exist. Throws StorageError; the old file is then left untouched.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
 
+// Removes what writeFileAtomically(path, …) left behind when the writing process was killed:
+// its temporary files older than `ageSeconds` (a younger one may belong to a run saving now).
+void removeStaleTemporaries(const std::string& path, long ageSeconds);
+
+// The system calls a write goes through. Tests swap one for a failing stand-in to see that a
+// failure at each step leaves the old file whole; the game never changes them.
+struct WriteSteps {
+  int (*create)(char* pattern);
+  long (*write)(int fd, const void* bytes, unsigned long size);
+  int (*flush)(int fd);
+  int (*close)(int fd);
+  int (*rename)(const char* from, const char* to);
+  int (*openFolder)(const char* path);
+};
+WriteSteps& writeSteps();
+
 // The bytes of a plain file of at most `limit` bytes. A folder, a pipe, a device, a larger file
-// or one that cannot be read throws StorageError; a missing file returns false.
+// or one that cannot be read throws StorageError; a missing file (or a path through a file)
+// returns false.
 bool readPlainFile(const std::string& path, std::size_t limit, std::string& bytes);
 
 // Creates a folder and its parents where they are missing (for the player only). Throws

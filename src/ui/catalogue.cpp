@@ -195,11 +195,11 @@ void buildCatalogue(ScreenModel& s) {
   const struct {
     E id;
     const char* caption;
-  } items[] = {{E::K1, "ゲーム"}, {E::K2, "新規開始"}, {E::N2, "-"}, {E::K4, "終了"}};
+  } items[] = {{E::K1, "ゲーム"}, {E::K2, "新規開始"}, {E::K3, "続きから"}, {E::N2, "-"}, {E::K4, "終了"}};
   for (auto item : items) {
     Element& el = s.define(item.id, Kind::MenuItem, 0, 0, 0, 0);
     el.caption = item.caption;
-    el.enabled = true;
+    el.enabled = item.id != E::K3;  // "続きから" waits until a saved game is found
     el.visible = true;
   }
 

@@ -19,6 +19,7 @@ void TForm1::bsen2Click() {
 }
 
 void TForm1::byesClick() {
+  if (newGameQuestionOnYes()) return;  // before any game: the question before a new one
   plantingOnYes();
   workshopOnYes();
   shopOnYes();
@@ -29,6 +30,7 @@ void TForm1::byesClick() {
 }
 
 void TForm1::bnoClick() {
+  if (newGameQuestionOnNo()) return;
   plantingOnNo();
   harvestOnNo();
   workshopOnNo();

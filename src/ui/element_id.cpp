@@ -171,6 +171,7 @@ const char* const kNames[] = {
     "Timer8",
     "K1",
     "K2",
+    "K3",
     "N2",
     "K4",
 };

@@ -172,6 +172,7 @@ enum class E : std::uint16_t {
   Timer8,
   K1,
   K2,
+  K3,
   N2,
   K4,
   count

@@ -20,6 +20,7 @@ void TForm1::showHomeScreen() {
   showPots();
   sm.show(E::tenp);
   for (E scene : kScenePictures) sm.hide(scene);
+  report(GameEventKind::HomeShown, gs.todayWeather.code);
 }
 
 void TForm1::hideHomeScreen() {

@@ -73,6 +73,7 @@ void TForm1::sayAnnouncer(const std::string& line1, const std::string& line2) {
 void TForm1::advanceMessage() {
   if (gs.contestStage == 0) {
     // The first click ends the opening and opens day 1.
+    report(GameEventKind::MessageMovedOn);
     setMessageColor(colors::white);
     sm.enableTimer(E::Timer1, false);
     gs.sceneTick = 0;
@@ -83,6 +84,7 @@ void TForm1::advanceMessage() {
   }
   if (gs.contestStage >= 1 && gs.contestStage <= 3 && gs.contestEntryState == 2) {
     // A click during a contest's arrival scene goes straight to the contest day.
+    report(GameEventKind::MessageMovedOn);
     gs.sceneTick = 0;
     sm.enableTimer(E::Timer2, false);
     sm.enableTimer(E::Timer5, false);

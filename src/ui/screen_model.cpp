@@ -73,6 +73,11 @@ bool ScreenModel::loadPicture(E e, const std::string& file) {
   return true;
 }
 
+void ScreenModel::restore(const Element& earlier) {
+  at(earlier.id) = earlier;
+  changed();
+}
+
 void ScreenModel::enableTimer(E timer, bool on) {
   Element& el = at(timer);
   if (el.enabled == on) return;

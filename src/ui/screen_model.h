@@ -59,6 +59,8 @@ class ScreenModel {
   // Reads the picture by bare name; an auto-size element takes its size. A picture that cannot
   // be read is reported and the element keeps what it showed.
   bool loadPicture(E e, const std::string& file);
+  // Puts an element back exactly as an earlier copy of it shows it.
+  void restore(const Element& earlier);
   void enableTimer(E timer, bool on);
   void enableMenuItem(E item, bool on);
   unsigned timerGeneration(E timer) const { return timerGeneration_[static_cast<std::size_t>(index(timer))]; }

@@ -63,6 +63,7 @@ void TForm1::accessoryMaker(int index) {
   gs.chosenFruit = NoWeather;
   gs.chosenKind = 0;
   sayMessage("usam5.bmp", kMadeLines[index], "できました。", "", "");
+  report(GameEventKind::AccessoryMade);
 }
 
 void TForm1::variantButtonClick(int index) {

@@ -63,6 +63,7 @@ void TForm1::seedMaker(int kind) {
     moveTo(gs, 0, 4, 0);
     gs.seedFruit = NoWeather;
     finishMaking(*this, rule.skillGain, rule.line, "");
+    report(GameEventKind::SeedsMade);
   }
   if (kind >= Cloudy && kind <= SunShower && at(gs, 0, 1, 2) && gs.speciesFruit == kind) {
     const NewSpecies& rule = kNewSpecies[k - Cloudy];
@@ -71,6 +72,7 @@ void TForm1::seedMaker(int kind) {
     moveTo(gs, 0, 1, 3);
     gs.speciesFruit = NoWeather;
     finishMaking(*this, rule.target + 1, rule.line1, rule.line2);
+    report(GameEventKind::NewSpecies);
   }
 }
 

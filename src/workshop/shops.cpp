@@ -108,6 +108,7 @@ void TForm1::menuk3Click() {
   showCancelOnly();
   showShopChoice(*this);
   sayWhichShop(*this);
+  report(GameEventKind::ShopsOpened);
 }
 
 // bsen1: start selling, or acknowledge a sale or a purchase.
@@ -188,6 +189,7 @@ void TForm1::shopOnYes() {
     showButton(E::bsen1, "ok.bmp");
     hideYesNo();
     sayShopThanks();
+    report(GameEventKind::Sold);
   } else if (sell == 4 && buy == 0) {
     greetAccessoryShop(*this);
     showCancelOnly();
@@ -207,6 +209,7 @@ void TForm1::shopOnYes() {
     showButton(E::bsen1, "ok.bmp");
     hideYesNo();
     sayMessage("misew2.bmp", "種屋さん", "「どうもありがとうね！」", "", "");
+    report(GameEventKind::Bought);
   } else if (sell == 0 && buy == 4) {
     hideWeatherButtons();
     showSeedCounter(*this);
@@ -227,6 +230,7 @@ void TForm1::shopOnNo() {
     hideYesNo();
     showMenuButtons();
     sayHomePrompt();
+    report(GameEventKind::ShopsClosed);
   } else if (sell == 1 && buy == 0) {
     hideKindButtons();
     hideAccessoryGrid();

@@ -18,6 +18,7 @@ void TForm1::menuk5Click() {
   showButton(E::bsen1, "basen.bmp");
   showButton(E::bsen2, "btsen.bmp");
   sayMessage("usam1.bmp", "トルン", "「どっちを作る？」", "", "");
+  report(GameEventKind::WorkshopOpened);
 }
 
 // The left choice: an accessory, seeds from one fruit, or the OK after a making. The accessory

@@ -115,6 +115,7 @@ void screenClosed(TForm1& f) {
   f.showMenuButtons();
   moveTo(f.state(), kAccessoryIdle, kSeedIdle, kSpeciesIdle);
   f.sayHomePrompt();
+  f.report(GameEventKind::WorkshopClosed);
 }
 
 }  // namespace tenrali::workshop

@@ -10,7 +10,8 @@ PREFIX=$WORK/prefix
 
 "$CMAKE" --install "$BUILD" --prefix "$PREFIX" >/dev/null || fail "cmake --install failed"
 for f in bin/tenrali bin/tenrali-play share/tenrali/tenki.dat share/tenrali/tane.dat share/tenrali/akuse.dat \
-         share/tenrali/ivent.bmp share/tenrali/icon.bmp share/applications/$ID.desktop \
+         share/tenrali/ivent.bmp share/tenrali/icon.bmp share/tenrali/music-title.ogg share/tenrali/effect-click.ogg \
+         share/applications/$ID.desktop \
          share/metainfo/$ID.metainfo.xml share/icons/hicolor/scalable/apps/$ID.svg \
          share/man/man6/tenrali.6.gz share/man/man6/tenrali-play.6.gz; do
   [ -s "$PREFIX/$f" ] || fail "$f is not installed"

@@ -24,7 +24,7 @@ field() { dpkg-deb -f "$DEB" "$1"; }
 [ "$(field Section)" = games ] || fail "the package is in section $(field Section)"
 field Description | grep -q '天気の実を育てます' || fail "the description has no Japanese: $(field Description)"
 depends=$(field Depends)
-for package in libc6 libstdc++6 libsdl2-2.0-0 libsdl2-ttf-2.0-0 libfontconfig1 \
+for package in libc6 libstdc++6 libsdl2-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 libfontconfig1 \
                fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35; do
   echo "$depends" | tr ',|' '\n\n' | grep -q "^ *$package\( \|$\)" || fail "the package does not depend on $package: $depends"
 done

@@ -8,6 +8,9 @@ set -eu
 TENRALI=$1 PLAY=$2 GAME=$3 ID=$4
 # The X tools print and match window names in the locale's encoding; ours are full-width.
 export LC_ALL=C.UTF-8
+# Sound on, as a player has it, through SDL's dummy device (CI has no sound card), with settings
+# of the test's own.
+export SDL_AUDIODRIVER=dummy
 
 for tool in xvfb-run xdpyinfo xdotool xwininfo xprop import convert compare; do
   if ! command -v "$tool" >/dev/null 2>&1; then
@@ -30,6 +33,9 @@ if [ -z "${TENRALI_E2E_PART:-}" ]; then
 fi
 
 WORK=$(mktemp -d)
+export XDG_CONFIG_HOME="$WORK/config"
+# The game saves whenever its home screen waits: into this run's own folder, never the player's.
+export TENRALI_SAVE_DIR="$WORK/saves"
 PID=""
 cleanup() {
   if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill "$PID"; fi
@@ -123,7 +129,7 @@ click "$W" 600 440
 wait_for "$W" 2 home.png masked
 click "$W" 40 20
 sleep 0.5
-click "$W" 80 130
+click "$W" 80 174
 wait_exit
 [ "$status" = 0 ] || fail "at twice the size \"終了\" ended the game with status $status"
 echo "ok: at twice the size the picture is sharp and clicks land where they do at its own size"
@@ -173,9 +179,32 @@ click "$W" 300 220                                 # the first click ends the op
 wait_for "$W" 1 home.png masked
 echo "ok: a click ended the opening; the home screen of day 1 is as tenrali-play draws it"
 
+# A few days, then the window is gone at once (killed: nothing runs on the way out).
+for day in 2 3 4; do
+  click "$W" 560 395                               # "一日終了"
+  n=0
+  until grep -qx "dayNumber $day" "$TENRALI_SAVE_DIR/saved-game.txt" 2>/dev/null; do
+    n=$((n + 1)); [ $n -lt 100 ] || fail "day $day was not saved"; sleep 0.1
+  done
+done
+sleep 0.5
+shot "$W" 1 day4.png
+kill -KILL "$PID"; wait "$PID" 2>/dev/null || true; PID=""
+echo "ok: three days played and each saved on its home screen; the window killed"
+
+"$TENRALI" 2>game.err &
+PID=$!
+W=$(find_game_window)
+wait_for "$W" 1 title.png
 click "$W" 20 10
 sleep 0.5
-click "$W" 40 65                                   # "終了"
+click "$W" 40 55                                   # "続きから"
+wait_for "$W" 1 day4.png
+echo "ok: started again, \"続きから\" shows day 4's home screen exactly as it was left"
+
+click "$W" 20 10
+sleep 0.5
+click "$W" 40 87                                   # "終了"
 wait_exit
 [ "$status" = 0 ] || { cat game.err; fail "\"終了\" ended the game with status $status"; }
 [ ! -s game.err ] || { echo "the game said:"; cat game.err; fail "the game wrote to standard error"; }

@@ -479,4 +479,28 @@ std::vector<std::string> Coverage::missing() const {
   return out;
 }
 
+std::vector<std::string> checkMusic(const TForm1& f, Music playing) {
+  const GameState& s = f.state();
+  const ScreenModel& sm = f.screen();
+  std::vector<std::string> out;
+  auto want = [&](bool when, Music expected, const char* where) {
+    if (when && playing != expected)
+      out.push_back(std::string(musicName(playing)) + " plays " + where + ", not " + musicName(expected));
+  };
+  auto on = [&sm](E timer) { return sm.get(timer).enabled; };
+  const int tick = s.sceneTick;
+  want(on(E::Timer1), Music::Title, "in the opening");
+  want(on(E::Timer2) || on(E::Timer5) || on(E::Timer6), Music::Arrival, "on the way into a contest");
+  want(on(E::Timer3) && tick >= 1 && tick < 360, Music::Contest, "on the contest day");
+  want(on(E::Timer3) && tick >= 360, Music::Loss, "after a lost contest");
+  want((on(E::Timer4) || on(E::Timer7)) && tick >= 1, Music::Win, "after a won contest");
+  want(on(E::Timer8) && tick >= 1, Music::Ending, "in the ending");
+  want(s.shopState != 5 || s.seedShopState != 5, Music::Shops, "in the shops");
+  want(s.accessoryMakeState != 8 || s.seedMakeState != 7 || s.speciesMakeState != 6, Music::Shops, "in the workshop");
+  const int w = s.todayWeather.code;
+  const bool soft = w == 2 || w == 3 || w == 4 || w == 6;
+  want(sm.isShown(E::menuk1), soft ? Music::Rain : Music::Home, "on the home screen");
+  return out;
+}
+
 }  // namespace tenrali::test

@@ -9,11 +9,17 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "sound/sound_cues.h"
 
 namespace tenrali::test {
 
 // The faults found in the window's present state; empty when everything holds.
 std::vector<std::string> checkInvariants(const TForm1& f);
+
+// The faults in what plays against what is on screen: the opening has the title's music, a
+// contest its own, the shops and the workshop theirs, the home screen the piece of the day's
+// weather. `playing` is what a SoundDirector that heard every event of the game chose.
+std::vector<std::string> checkMusic(const TForm1& f, Music playing);
 
 // The numbers the ledger compares from one step to the next.
 struct Ledger {

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@
 #include "platform/file_source.h"
 #include "platform/fonts.h"
 #include "platform/renderer.h"
+#include "platform/save_keeper.h"
+#include "sound/sound_cues.h"
+#include "storage/files.h"
 #include "usage.h"
 
 using namespace tenrali;
@@ -80,7 +84,10 @@ std::string clickedJson(E hit) {
 
 class Player {
  public:
-  Player(TForm1& form, FontLibrary& fonts, PictureStore& pictures) : form_(form), renderer_(fonts, pictures) {}
+  Player(TForm1& form, FontLibrary& fonts, PictureStore& pictures, SaveKeeper* keeper, bool soundLog)
+      : form_(form), renderer_(fonts, pictures), keeper_(keeper), soundLog_(soundLog) {
+    form_.events().listen(true);
+  }
 
   // Runs one command; false when the run ends (quit).
   bool run(const std::vector<std::string>& w) {
@@ -93,7 +100,11 @@ class Player {
     if (step.kind == PlayStep::Kind::Clicked) {
       std::cout << clickedJson(step.clicked) << '\n';
     } else if (step.kind == PlayStep::Kind::Ticks) {
-      for (long long i = 0; i < step.ticks && !form_.closed(); ++i) form_.tickInterval();
+      for (long long i = 0; i < step.ticks && !form_.closed(); ++i) {
+        const bool running = form_.anyTimerEnabled();  // a beat with no scene changes nothing
+        form_.tickInterval();
+        if (keeper_ && running) keeper_->afterStep();
+      }
     } else if (step.kind != PlayStep::Kind::Other) {
       // an action without an answer: done
     } else if (cmd == "state") {
@@ -126,9 +137,23 @@ class Player {
     } else if (cmd == "screenshot") {
       want(2);
       screenshot(w[1]);
+    } else if (cmd == "save") {
+      want(2);
+      saveTo(w[1]);
+    } else if (cmd == "load") {
+      want(2);
+      loadFrom(w[1]);
+    } else if (cmd == "sounds") {
+      want(1);
+      std::string list = "[";
+      for (std::size_t i = asked_; i < cues_.size(); ++i) list += (i > asked_ ? "," : "") + json::str(cues_[i].text());
+      asked_ = cues_.size();
+      std::cout << json::Object().raw("sounds", list + "]").done() << '\n';
     } else {
       throw PlayError{"unknown command \"" + cmd + "\""};
     }
+    if (keeper_ && step.kind != PlayStep::Kind::Ticks) keeper_->afterStep();
+    followSound();
     std::cout.flush();
     return !form_.closed();
   }
@@ -150,8 +175,44 @@ class Player {
     if (!out) throw PlayError{"cannot write \"" + file + "\""};
   }
 
+  // The game as the autosave would write it now.
+  void saveTo(const std::string& file) {
+    try {
+      writeFileAtomically(file, savedGameText(takeSavedGame(form_)));
+    } catch (const SaveError& e) {
+      throw PlayError{"save: " + std::string(e.what())};
+    } catch (const StorageError& e) {
+      throw PlayError{"save: " + std::string(e.what())};
+    }
+  }
+
+  // As "続きから" from that file.
+  void loadFrom(const std::string& file) {
+    if (!form_.atTitle()) throw PlayError{"load: a game has already started in this run"};
+    try {
+      continueSavedGame(form_, readSavedGameFile(file));
+    } catch (const SaveError& e) {
+      throw PlayError{"load: \"" + file + "\": " + e.what()};
+    } catch (const StorageError& e) {
+      throw PlayError{"load: " + std::string(e.what())};
+    }
+  }
+
+  // The cues of what the command did, in order; printed as they come with --sound-log.
+  void followSound() {
+    for (const SoundCue& cue : director_.follow(form_.events().take())) cues_.push_back(cue);
+    for (; soundLog_ && logged_ < cues_.size(); ++logged_)
+      std::cout << json::Object().text("sound", cues_[logged_].text()).done() << '\n';
+  }
+
   TForm1& form_;
   ScreenRenderer renderer_;
+  SaveKeeper* keeper_;
+  SoundDirector director_;
+  std::vector<SoundCue> cues_{SoundCue::music(director_.music())};  // the title's music first
+  std::size_t asked_ = 0;   // the cues before this one were answered by "sounds"
+  std::size_t logged_ = 0;  // and these printed by --sound-log
+  bool soundLog_;
 };
 
 }  // namespace
@@ -159,15 +220,21 @@ class Player {
 int main(int argc, char** argv) {
   std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
   const char* scriptPath = nullptr;
+  const char* saveDir = nullptr;  // without it no saved game is ever read or written on its own
+  bool soundLog = false;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
-    if (arg == "--seed" && i + 1 < argc) {
+    if (arg == "--save-dir" && i + 1 < argc && *argv[i + 1]) {
+      saveDir = argv[++i];
+    } else if (arg == "--seed" && i + 1 < argc) {
       try {
         seed = static_cast<std::uint32_t>(playNumber(argv[++i], 0, 4294967295LL));
       } catch (const PlayError& e) {
         std::cerr << "tenrali-play: --seed: " << e.what << '\n';
         return 2;
       }
+    } else if (arg == "--sound-log") {
+      soundLog = true;
     } else if (arg == "--help" || arg == "--version") {
       std::cout << (arg == "--help" ? usage::kHelp : usage::kVersion) << std::flush;
       return std::cout ? 0 : 1;
@@ -193,7 +260,12 @@ int main(int argc, char** argv) {
     DirectoryFileSource files(findGameFolder(argv[0]));
     FilePictureStore pictures(files);
     TForm1 form({fonts, pictures, files}, seed);
-    Player player(form, fonts, pictures);
+    std::optional<SaveKeeper> keeper;
+    if (saveDir) {
+      keeper.emplace(form, saveDir, [](const std::string& line) { std::cerr << line << '\n'; });
+      keeper->start();
+    }
+    Player player(form, fonts, pictures, keeper ? &*keeper : nullptr, soundLog);
     std::string line;
     for (int lineNo = 1; std::getline(script, line); ++lineNo) {
       auto w = playWords(line);

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the libraries the web build links, for Emscripten, from Debian's own source packages:
 # SDL2, FreeType, HarfBuzz (SDL_ttf shapes with it on the desktop too) and SDL2_ttf, static,
-# into one prefix. The prefix is kept between builds and built again only when this script, the
+# into one prefix, with SDL_mixer's header (the page is silent, but the front end's sound player
+# is compiled all the same). The prefix is kept between builds and built again only when this script, the
 # compiler or a source package's version changes.
 #   sh tools/web/libs.sh [PREFIX]   default: ${XDG_CACHE_HOME:-~/.cache}/tenrali/web-libs
 # Prints nothing but progress; the prefix is ready when it exits 0.
@@ -27,7 +28,7 @@ if ! apt-cache showsrc libsdl2 2>/dev/null | grep -q '^Package:'; then
   $SUDO apt-get update -q >/dev/null
 fi
 
-sources="libsdl2 freetype harfbuzz libsdl2-ttf"
+sources="libsdl2 freetype harfbuzz libsdl2-ttf libsdl2-mixer"
 version() { apt-cache showsrc --only-source "$1" | sed -n 's/^Version: //p' | sort -V | tail -1; }
 key="$(sha256sum "$0" | cut -c1-16) $(emcc --version | head -1)"
 for s in $sources; do key="$key $s=$(version "$s")"; done
@@ -89,6 +90,9 @@ fi
 step "SDL2_ttf"
 cmake_web libsdl2-ttf-2*/ -DSDL2TTF_SAMPLES=OFF -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=ON \
   -DSDL2_DIR="$prefix/lib/cmake/SDL2"
+
+step "SDL_mixer's header"
+cp libsdl2-mixer-2*/include/SDL_mixer.h "$prefix/include/SDL2/"
 
 echo "$key" >"$prefix/.built"
 rm -rf "$work"
