@@ -1,6 +1,5 @@
 #!/bin/sh
-# Installs what the tests need, builds everything and runs every test. Then the web page, built
-# and played in headless Chromium, and the hardening stages:
+# Installs what the tests need, builds everything and runs every test. Then the hardening stages:
 # the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer with a longer
 # random-play soak, and each fuzz target for a bounded time.
 #   TENRALI_TEST_QUICK=1       only the first stage
@@ -17,12 +16,6 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTENRALI_TESTS=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 [ "${TENRALI_TEST_QUICK:-0}" = 1 ] && exit 0
-
-stage "web page: build, then play it in headless Chromium"
-# The libraries are built once per machine and kept (tools/web/libs.sh); the page is compared with
-# tenrali-play's screenshot of the same clicks.
-TENRALI_SKIP_DEPS=1 sh tools/web/build.sh build-web
-python3 tests/web/page_test.py build-web/web build/tenrali-play build/game build-web/page-test
 
 stage "sanitizers: build and test"
 # The standard library's own checks too: an index past the end of a std::array stops the test.

@@ -3,6 +3,8 @@
 #include <emscripten.h>
 #include <emscripten/eventloop.h>
 
+#include "web/save_store.h"
+
 namespace tenrali {
 
 void PageLoop::start() {
@@ -41,11 +43,15 @@ void PageLoop::onBeat(void* self) {
 }
 
 void PageLoop::settle() {
+  loop_.refresh();
+  if (keeper_.writes() != writes_) {
+    writes_ = keeper_.writes();
+    flushSaveFolder();
+  }
   if (loop_.finished()) {
     finish();
     return;
   }
-  loop_.refresh();
   const bool running = form_.anyTimerEnabled();
   const unsigned starts = form_.timerStarts();
   if (running && (!ticking_ || starts != starts_)) nextTick_ = emscripten_get_now() + kTickMs;

@@ -4,25 +4,23 @@
 // timeout set only while a scene timer runs: with nothing running, the page does nothing at all
 // (no frame, no timer). The rules of the beat are the window's: a scene the player starts first
 // ticks one whole interval later, one started by a tick keeps the beat it began on, and missed
-// intervals are not made up.
+// intervals are not made up. Each save is written out to the browser's storage.
 #include <SDL.h>
 
 #include "app/form1.h"
 #include "platform/event_loop.h"
+#include "platform/save_keeper.h"
 
 namespace tenrali {
 
 class PageLoop {
  public:
-  PageLoop(TForm1& form, EventLoop& loop) : form_(form), loop_(loop) {}
+  PageLoop(TForm1& form, EventLoop& loop, const SaveKeeper& keeper) : form_(form), loop_(loop), keeper_(keeper) {}
   PageLoop(const PageLoop&) = delete;
   PageLoop& operator=(const PageLoop&) = delete;
 
   // Shows the first picture and starts listening; returns at once.
   void start();
-  // True while nothing runs: no scene timer, so nothing changes until the player acts.
-  bool idle() const { return !form_.anyTimerEnabled(); }
-
   static constexpr double kTickMs = EventLoop::kTickMs;
 
  private:
@@ -36,6 +34,8 @@ class PageLoop {
 
   TForm1& form_;
   EventLoop& loop_;
+  const SaveKeeper& keeper_;
+  unsigned writes_ = 0;  // the saves already written out
   bool ticking_ = false;
   bool finished_ = false;
   unsigned starts_ = 0;

@@ -3,11 +3,13 @@
 
 Serves the web folder on 127.0.0.1, opens it in headless Chromium (the DevTools protocol over a
 pipe), plays a script of clicks (new game, skip the opening, plant, end a day) and compares the
-page's canvas with tenrali-play's screenshot after the same script: the same pixels. On the way
+page's canvas with tenrali-play's screenshot after the same script: the same pixels. Then it
+reloads the page and continues the saved game ("続きから"): the same home screen. On the way
 it checks that the page draws no frame while nothing changes, and measures the time from
 loading to the title and the page's processor time while it waits on the home screen.
     page_test.py WEB_DIR TENRALI_PLAY GAME_DIR [OUT_DIR]
-Prints one line per check and "N passed, N failed"; exits 1 when a check failed.
+Prints one line per check and "N passed, N failed"; exits 1 when a check failed, 77 (skipped)
+when the page has not been built or there is no Chromium.
 """
 import base64
 import functools
@@ -30,7 +32,7 @@ MENU_BAR = 20  # the menu bar's height above the client area
 # ("ゲーム", at the left of the bar) and its first entry ("新規開始").
 SCRIPT = ["menu new", "click ivent", "click menuk4", "click bhutu", "click byes", "click ueki1", "click byes",
           "click menuk9"]
-MENU_POINTS = {"menu new": [(15, 10), (40, 33)]}
+MENU_POINTS = {"menu new": [(15, 10), (40, 33)], "menu continue": [(15, 10), (40, 55)]}
 CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                   "--disable-background-networking", "--disable-component-update", "--disable-sync",
                   "--remote-debugging-pipe", "--window-size=800,600", "about:blank"]
@@ -175,6 +177,21 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+def open_page(browser, url):
+    """Loads the page and waits until its first frame is drawn: the title."""
+    browser.js("window.oldPage = true")
+    browser.send("Page.navigate", {"url": url})
+    return browser.wait_for("!window.oldPage && typeof Module !== 'undefined' && !!Module._tenrali_idle && "
+                            "window.framesDrawn > 0", 60)
+
+
+def play_line(browser, line, clicks):
+    """Clicks at the points of one script line and waits until the game comes to rest."""
+    for x, y in clicks:
+        browser.click(x, y)
+    return check(browser.wait_for("Module._tenrali_idle() === 1", 60), "'%s' comes to rest" % line)
+
+
 def main():
     os.makedirs(OUT_DIR, exist_ok=True)
     # Where tenrali-play says each element is, right before the click that uses it.
@@ -204,16 +221,14 @@ def main():
             const put = CanvasRenderingContext2D.prototype.putImageData;
             CanvasRenderingContext2D.prototype.putImageData = function () { ++window.framesDrawn; return put.apply(this, arguments); };"""})
         browser.send("Performance.enable")
+        url = "http://127.0.0.1:%d/index.html?seed=%d" % (server.server_port, SEED)
         start = time.monotonic()
-        browser.send("Page.navigate", {"url": "http://127.0.0.1:%d/index.html?seed=%d" % (server.server_port, SEED)})
-        titled = browser.wait_for("typeof Module !== 'undefined' && !!Module._tenrali_idle && window.framesDrawn > 0", 60)
-        load_ms = (time.monotonic() - start) * 1000
-        if not check(titled, "the page shows the title (%.0f ms from loading)" % load_ms):
+        if not check(open_page(browser, url), "the page shows the title (%.0f ms from loading)" %
+                     ((time.monotonic() - start) * 1000)):
             return
+        load_ms = (time.monotonic() - start) * 1000
         for line, clicks in zip(SCRIPT, points):
-            for x, y in clicks:
-                browser.click(x, y)
-            if not check(browser.wait_for("Module._tenrali_idle() === 1", 60), "'%s' comes to rest" % line):
+            if not play_line(browser, line, clicks):
                 return
         frames = browser.js("window.framesDrawn")
         before = {m["name"]: m["value"] for m in browser.send("Performance.getMetrics")["metrics"]}
@@ -232,6 +247,20 @@ def main():
         differ = sum(1 for a, b in zip(client, play_rows) for x in range(0, len(a), 3) if a[x:x + 3] != b[x:x + 3])
         check((width, height) == (600, 400) and len(client) == height and differ == 0,
               "the page's picture is tenrali-play's, pixel for pixel (%d of %d pixels differ)" % (differ, width * height))
+
+        # The day's save is written out to the browser's storage; a reload and "続きから" bring
+        # the same morning back.
+        if not check(browser.wait_for("(Module.savesFlushed || 0) > 0 && !Module.savesFlushing", 30),
+                     "the saved game is written to the browser's storage"):
+            return
+        if not (check(open_page(browser, url), "the reloaded page shows the title") and
+                play_line(browser, "menu continue", MENU_POINTS["menu continue"])):
+            return
+        continued = browser.canvas_rows()
+        write_png(os.path.join(OUT_DIR, "continued.png"), 600, len(continued), continued)
+        differ = sum(1 for a, b in zip(continued, page_rows) for x in range(0, len(a), 3) if a[x:x + 3] != b[x:x + 3])
+        check(len(continued) == len(page_rows) and differ == 0,
+              "after a reload, 続きから shows the same home screen (%d pixels differ)" % differ)
         print("load-to-title %.0f ms; pictures in %s" % (load_ms, OUT_DIR))
     finally:
         browser.close()
@@ -239,6 +268,10 @@ def main():
 
 
 if __name__ == "__main__":
+    if not os.path.isfile(os.path.join(WEB_DIR, "tenrali.wasm")) or not (shutil.which("chromium") or
+                                                                       os.path.exists("/usr/bin/chromium")):
+        print("skipped: no page in %s (sh tools/web/test.sh builds it) or no chromium" % WEB_DIR)
+        sys.exit(77)
     main()
     print("%d passed, %d failed" % (results.count(True), results.count(False)))
     sys.exit(0 if results and all(results) else 1)

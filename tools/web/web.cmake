@@ -1,7 +1,11 @@
 # What the web build and the desktop's tests of it share: the cp932 tables taken from glibc, the
 # characters the game can show, and the fonts cut down to them.
 
-find_program(TENRALI_PYTHON3 python3 REQUIRED)
+# Debian's own Python first: fontTools is Debian's python3-fonttools.
+find_program(TENRALI_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
+if(NOT TENRALI_PYTHON3)
+  find_program(TENRALI_PYTHON3 python3 REQUIRED)
+endif()
 
 # The fonts the page carries: the files fontconfig chooses for the game's faces on Debian.
 set(TENRALI_WEB_FONTS
@@ -33,10 +37,11 @@ function(tenrali_game_chars out)
 endfunction()
 
 # OUT: the font FONT with only the characters in CHARS (hinting and every layout feature kept,
-# so that each glyph renders as from the whole font).
+# so that each glyph renders as from the whole font): fontTools' pyftsubset, from Debian's
+# python3-fonttools.
 function(tenrali_subset_font font out chars)
   add_custom_command(OUTPUT ${out}
-    COMMAND ${TENRALI_PYFTSUBSET} ${font} --text-file=${chars} --output-file=${out} --layout-features=*
+    COMMAND ${TENRALI_PYTHON3} -m fontTools.subset ${font} --text-file=${chars} --output-file=${out} --layout-features=*
             --notdef-outline --name-IDs=* --name-languages=* --no-prune-unicode-ranges
     DEPENDS ${font} ${chars} VERBATIM)
 endfunction()
