@@ -10,6 +10,7 @@
 #include "platform/event_loop.h"
 #include "platform/game_window.h"
 #include "platform/renderer.h"
+#include "platform/scaled_pictures.h"
 
 using namespace tenrali;
 using namespace tenrali::bench;
@@ -47,14 +48,16 @@ void BM_RenderSceneFrame(benchmark::State& state) {
 BENCHMARK(BM_RenderSceneFrame)->Unit(benchmark::kMicrosecond);
 
 // A changed message on the home screen: the game's picture drawn again and the menu bar over it,
-// as the window does after a click or a tick that changed something.
+// as the window does after a click or a tick that changed something; at scale 1, 2 and 3 (the
+// pictures from their larger renderings).
 void BM_WindowPictureAfterChange(benchmark::State& state) {
   Game game;
   game.homeScreen();
   const bool off = false;
   MenuBar menu(game.form.screen(), windowMenus(&off, &off));
   menu.layout(fonts());
-  WindowPicture picture(game.form, fonts(), game.pictures, menu);
+  ScaledPictureStore larger(game.pictures, game.files);
+  WindowPicture picture(game.form, fonts(), larger, menu, static_cast<int>(state.range(0)));
   picture.draw();
   bool flip = false;
   for (auto _ : state) {
@@ -63,10 +66,10 @@ void BM_WindowPictureAfterChange(benchmark::State& state) {
     benchmark::DoNotOptimize(picture.draw().pixels.data());
   }
 }
-BENCHMARK(BM_WindowPictureAfterChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WindowPictureAfterChange)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
-// Showing the window's picture in a window surface (SDL's dummy driver: memory only, so this is
-// our copy and scaling, not the display's), at scale 1 and 2.
+// Showing the window's picture, drawn at the window's scale, in a window surface (SDL's dummy
+// driver: memory only, so this is our copy, not the display's), at scale 1, 2 and 3.
 void BM_PresentToSurface(benchmark::State& state) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   configureSdl();
@@ -76,14 +79,15 @@ void BM_PresentToSurface(benchmark::State& state) {
     const bool off = false;
     MenuBar menu(game.form.screen(), windowMenus(&off, &off));
     menu.layout(fonts());
-    WindowPicture picture(game.form, fonts(), game.pictures, menu);
-    GameWindow window("bench", 0, 0, kWindowWidth, kWindowHeight, static_cast<int>(state.range(0)));
+    const int scale = static_cast<int>(state.range(0));
+    WindowPicture picture(game.form, fonts(), game.pictures, menu, scale);
+    GameWindow window("bench", 0, 0, kWindowWidth, kWindowHeight, scale);
     const Image& frame = picture.draw();
     for (auto _ : state) window.present(frame);
   }
   SDL_Quit();
 }
-BENCHMARK(BM_PresentToSurface)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PresentToSurface)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 // The main window object: the catalogue with every label measured, the data files read.
 void BM_BuildMainWindowObject(benchmark::State& state) {

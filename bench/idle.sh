@@ -1,7 +1,7 @@
 #!/bin/sh
 # CPU time and wakeups of the real game over a quiet stretch (10 s by default) on the title, in
-# the opening scene (its timer ticking) and on the home screen, under Xvfb; then the process's
-# peak memory. Reads the kernel's own counters in /proc: time on a CPU (schedstat, ns) and
+# the opening scene (its timer ticking) and on the home screen (also with the mouse resting on a
+# button), under Xvfb; then the process's peak memory. Reads the kernel's own counters in /proc: time on a CPU (schedstat, ns) and
 # context switches (each sleep that ends is a wakeup), summed over the process's threads.
 # Twice: with music and effects switched off in the settings, then with both on (the music
 # playing on SDL's dummy audio device unless SDL_AUDIODRIVER names another).
@@ -51,6 +51,8 @@ session() {  # SOUND: on or off
   measure "opening scene, ${SECONDS_QUIET} s"
   click 300 220                                    # the first click: the home screen of day 1
   measure "home screen, idle ${SECONDS_QUIET} s"
+  xdotool mousemove --window "$W" 480 345          # resting on "加工": the button glows
+  measure "home screen, mouse on a button"
   for b in "360 270" "440 270" "520 270" "360 320" "440 320" "520 320" "360 370" "440 370" "520 370"; do
     click $b; sleep 0.2; click 530 362; sleep 0.2   # each home command, then "no" / back where offered
   done

@@ -16,6 +16,7 @@
 #include "platform/game_parts.h"
 #include "platform/game_window.h"
 #include "platform/message_box.h"
+#include "platform/png_reader.h"
 #include "platform/save_keeper.h"
 #include "platform/sound_player.h"
 #include "storage/settings.h"
@@ -36,7 +37,20 @@ int scaleForDisplay() {
   if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
   float dpi = 0;
   if (SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) != 0) dpi = 0;
-  return chooseScale(std::getenv("TENRALI_SCALE"), usable.w, usable.h, dpi, kWindowWidth, kWindowHeight);
+  const ScaleChoice choice =
+      chooseScale(std::getenv("TENRALI_SCALE"), usable.w, usable.h, dpi, kWindowWidth, kWindowHeight);
+  if (!choice.note.empty()) std::fprintf(stderr, "%s\n", choice.note.c_str());
+  return choice.scale;
+}
+
+// The icon with its transparency (icon.png) where there is one, else the plain icon.bmp.
+void setWindowIcon(GameWindow& window, FileSource& files, PictureStore& pictures) {
+  std::string bytes, error;
+  Image withAlpha;
+  if (files.read("icon.png", bytes, error) && decodePng(bytes, withAlpha, error, true))
+    window.setIcon(withAlpha, true);
+  else if (const Image* icon = pictures.image("icon.bmp"))
+    window.setIcon(*icon);
 }
 
 struct Options {
@@ -104,7 +118,7 @@ int main(int argc, char** argv) {
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
                                           scaleForDisplay());
-    EventLoop loop(game->form, game->fonts, game->pictures, *window, &sound);
+    EventLoop loop(game->form, game->fonts, game->scaledPictures, *window, &sound);
     loop.setWarningSink(warn);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
@@ -116,7 +130,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     status = 0;
 #else
-    if (const Image* icon = game->pictures.image("icon.bmp")) window->setIcon(*icon);
+    setWindowIcon(*window, game->files, game->pictures);
     // The player's game is kept between runs; a replay is a film of another game and keeps nothing.
     std::optional<SaveKeeper> keeper;
     if (!replay) {

@@ -1,5 +1,6 @@
 // Every picture the game can show exists in the game folder at its listed size: the pictures
-// the code names, the ones the window description carries, and the ones our data files name.
+// the code names, the ones the window description carries, and the ones our data files name; and
+// each, for windows drawn at two and three times, rendered at exactly that many times its size.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,7 +12,10 @@
 
 #include "data/data_files.h"
 #include "data/picture_files.h"
+#include "data/png.h"
 #include "platform/file_source.h"
+#include "platform/png_reader.h"
+#include "platform/scaled_pictures.h"
 
 namespace tenrali {
 namespace {
@@ -46,11 +50,72 @@ TEST(Pictures, EveryListedPictureIsBuiltAtItsSize) {
   FilePictureStore store(files);
   for (const auto& [name, want] : listed) {
     int w = 0, h = 0;
-    std::string error;
+    std::string error, bytes;
     ASSERT_TRUE(store.load(name, w, h, error)) << name << ": " << error;
     EXPECT_EQ(w, want.width) << name;
     EXPECT_EQ(h, want.height) << name;
+    for (int scale : {2, 3}) {
+      const std::string file = ScaledPictureStore::scaledName(name, scale);
+      ASSERT_TRUE(files.read(file, bytes, error) && pngSize(bytes, w, h, error)) << file << ": " << error;
+      EXPECT_EQ(w, want.width * scale) << file;
+      EXPECT_EQ(h, want.height * scale) << file;
+    }
   }
+  // The icon also comes with its transparency: clear in its corners, solid in its middle.
+  std::string bytes, error;
+  Image icon;
+  ASSERT_TRUE(files.read("icon.png", bytes, error) && decodePng(bytes, icon, error, true)) << error;
+  ASSERT_EQ(icon.width * 1000 + icon.height, 64064);
+  EXPECT_EQ(icon.at(0, 0) >> 24, 0u);
+  EXPECT_EQ(icon.at(32, 32) >> 24, 255u);
+}
+
+// A PNG file reads back as written; one too large for the game, cut short or not a PNG at all is
+// refused with a reason before anything is drawn from it.
+TEST(Pictures, APngIsReadWholeOrRefused) {
+  Image small;
+  small.width = 3;
+  small.height = 2;
+  small.pixels = {0x102030, 0xFFFFFF, 0x000000, 0xABCDEF, 0x00FF00, 0x800080};
+  const std::string png = encodePng(small);
+  Image back;
+  std::string error;
+  ASSERT_TRUE(decodePng(png, back, error)) << error;
+  EXPECT_EQ(back.pixels, small.pixels);
+  ASSERT_TRUE(decodePng(png, back, error, true));
+  EXPECT_EQ(back.at(0, 1), 0xFFABCDEFu) << "an opaque picture keeps its alpha";
+  Image wide;
+  wide.width = kMaxPictureSide + 1;
+  wide.height = 1;
+  wide.pixels.assign(static_cast<std::size_t>(wide.width), 0);
+  for (const std::string& bad : {encodePng(wide), png.substr(0, png.size() / 2), std::string("GIF89a")}) {
+    error.clear();
+    EXPECT_FALSE(decodePng(bad, back, error));
+    EXPECT_FALSE(error.empty());
+  }
+}
+
+// A larger rendering is used only when it is exactly that many times the size of its picture:
+// one of another size (a picture replaced by hand, its old rendering left beside it) or a broken
+// file is passed over, and the picture itself is enlarged instead.
+TEST(Pictures, ALargerRenderingOfTheWrongSizeIsPassedOver) {
+  const fs::path folder = fs::temp_directory_path() / "tenrali-pictures-test-scaled";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  for (const char* f : {"ueki.bmp", "ueki@2x.png", "usam1.bmp", "usam1@3x.png", "mainw.bmp"})
+    fs::copy_file(fs::path(TENRALI_TEST_GAME_DIR) / f, folder / f);
+  fs::copy_file(folder / "ueki@2x.png", folder / "mainw@2x.png");
+  std::ofstream(folder / "usam1@2x.png") << "not a picture";
+  DirectoryFileSource files(folder.string());
+  FilePictureStore store(files);
+  ScaledPictureStore larger(store, files);
+  EXPECT_EQ(larger.image("ueki.bmp", 2)->width, 200);
+  EXPECT_EQ(larger.image("usam1.bmp", 3)->width, 300);
+  EXPECT_EQ(larger.image("mainw.bmp", 2), store.image("mainw.bmp")) << "another picture's rendering";
+  EXPECT_EQ(larger.image("usam1.bmp", 2), store.image("usam1.bmp")) << "a broken file";
+  EXPECT_EQ(larger.image("ueki.bmp", 3), store.image("ueki.bmp")) << "no rendering at all";
+  EXPECT_EQ(larger.image("nothing.bmp", 2), nullptr);
+  fs::remove_all(folder);
 }
 
 TEST(Pictures, EveryPictureTheCodeNamesIsListed) {

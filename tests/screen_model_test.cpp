@@ -74,6 +74,34 @@ TEST(ClickRule, LaterScenePicturesCoverEarlierOnes) {
   EXPECT_EQ(shot.at(300, 100), four->at(300, 100));
 }
 
+// The day number stands right-aligned against "日目", whose opaque label overlaps its end: the
+// digits are drawn clear of it and whole (every inked pixel of the number alone is seen left of
+// "日目"), for every number of digits a game can reach.
+TEST(DayPanel, TheDayNumberIsWholeBesideItsLabel) {
+  TestGame g;
+  g.startDay1();
+  g.sm().setCaption(E::tenp, "");
+  ScreenRenderer renderer(sharedFonts(), g.sm().pictures());
+  const Rect panel = g.sm().rect(E::tenp), eye = g.sm().rect(E::dayeye);
+  auto ink = [](const Image& img, Rect r) {
+    int n = 0;
+    for (int y = r.y; y < r.y + r.h; ++y)
+      for (int x = r.x; x < r.x + r.w; ++x) n += img.at(x, y) != kFaceColor;
+    return n;
+  };
+  for (int day : {1, 5, 20, 99, 100, 1000, 9999}) {
+    g.sm().setNumber(E::day, day);
+    Image shot, alone;
+    renderer.render(g.sm(), shot);
+    alone.width = 200;
+    alone.height = 40;
+    alone.pixels.assign(200 * 40, kFaceColor);
+    sharedFonts().draw(alone, 20, 5, g.sm().get(E::day).font, std::to_string(day), 0, 0, 200, 40);
+    EXPECT_EQ(ink(shot, {panel.x + 1, panel.y + 1, eye.x - panel.x - 1, panel.h - 2}), ink(alone, {0, 0, 200, 40}))
+        << "day " << day;
+  }
+}
+
 TEST(ClickRule, TheTitleDoesNothingBeforeANewGame) {
   TestGame g;
   EXPECT_EQ(g.click(E::ivent), E::ivent);

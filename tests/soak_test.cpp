@@ -42,48 +42,9 @@ std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
   return std::strtoull(v, nullptr, 10);
 }
 
-std::int32_t* field(GameState& s, const std::string& name) {
-  std::string base = name;
-  int index = 0;
-  if (auto open = name.find('['); open != std::string::npos) {
-    base = name.substr(0, open);
-    index = std::stoi(name.substr(open + 1));
-  }
-  const IntField* f = findIntField(base);
-  return f ? f->at(s, index) : nullptr;
-}
-
-// The heart values an accessory of each slot can have.
-const int kSlotValues[4][6] = {
-    {2, 4, 8, 14, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 4, 8, 14, 18, 20}};
-
-// Day 1 with the situation's fields, its pots and the status labels as the game would show them.
 void applyStart(TestGame& g, const Start& start) {
-  if (!start.day1) return;
-  g.menuNew();
-  g.clickAt(300, 200);
-  for (const auto& [name, value] : start.fields) *field(g.s(), name) = value;
-  const E pots[4] = {E::count, E::ueki1, E::ueki2, E::ueki3};
-  const E plates[4] = {E::count, E::namep1, E::namep2, E::namep3};
-  for (int p = 1; p <= 3; ++p) {
-    const int seed = g.s().potSeed(p), stage = g.s().potGrowth(p);
-    if (seed > 8) continue;
-    if (stage > 0) g.sm().loadPicture(pots[p], g.s().seedTable[static_cast<std::size_t>(3 * seed + stage - 1)].picture);
-    g.sm().setCaption(plates[p], g.s().seedTable[static_cast<std::size_t>(3 * seed)].name);
-  }
-  // What she wears, in the worn panel.
-  const E names[4] = {E::ld1, E::ld2, E::ld3, E::ld4}, pictures[4] = {E::wd1, E::wd2, E::wd3, E::wd4};
-  for (int k = 0; k < 4; ++k) {
-    const int* values = kSlotValues[k];
-    const auto variant = std::find(values, values + 6, g.s().slotValue(k)) - values;
-    if (variant == 6) continue;
-    const AccessoryRecord& worn = g.s().accessoryTable[static_cast<std::size_t>(6 * k + variant)];
-    g.sm().setCaption(names[k], worn.name);
-    g.sm().loadPicture(pictures[k], worn.picture);
-  }
-  g.form().refreshStatus();
+  if (start.day1) g.startDay1With(start.fields);
 }
-
 
 Start randomStart(std::mt19937_64& rng) {
   auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };

@@ -11,6 +11,7 @@
 #include "platform/event_loop.h"
 #include "platform/game_window.h"
 #include "platform/menu_bar.h"
+#include "platform/scaled_pictures.h"
 #include "support/test_game.h"
 
 namespace tenrali::test {
@@ -103,15 +104,27 @@ TEST(MenuBar, GreyedEntryTakesNoClickAndAPressElsewhereOnlyCloses) {
 }
 
 TEST(WindowScale, FromTheDisplayOrAsked) {
-  EXPECT_EQ(chooseScale(nullptr, 1920, 1050, 96, 600, 420), 1);
-  EXPECT_EQ(chooseScale(nullptr, 2560, 1400, 109, 600, 420), 1);
-  EXPECT_EQ(chooseScale(nullptr, 3840, 2100, 0, 600, 420), 2) << "a 4K display";
-  EXPECT_EQ(chooseScale(nullptr, 2560, 1560, 227, 600, 420), 2) << "a dense laptop panel";
-  EXPECT_EQ(chooseScale(nullptr, 1280, 770, 220, 600, 420), 1) << "twice would not fit";
-  EXPECT_EQ(chooseScale("2", 1024, 768, 96, 600, 420), 2) << "asked for";
-  EXPECT_EQ(chooseScale("3", 1024, 768, 96, 600, 420), 3);
-  for (const char* bad : {"0", "9", "2x", "", "-1"})
-    EXPECT_EQ(chooseScale(bad, 1024, 768, 96, 600, 420), 1) << "TENRALI_SCALE=" << bad;
+  auto scale = [](const char* asked, int w, int h, float dpi) { return chooseScale(asked, w, h, dpi, 600, 420).scale; };
+  EXPECT_EQ(scale(nullptr, 1920, 1050, 96), 1);
+  EXPECT_EQ(scale(nullptr, 2560, 1400, 109), 1);
+  EXPECT_EQ(scale(nullptr, 3840, 2100, 0), 2) << "a 4K display";
+  EXPECT_EQ(scale(nullptr, 2560, 1560, 227), 2) << "a dense laptop panel";
+  EXPECT_EQ(scale(nullptr, 1280, 770, 220), 1) << "twice would not fit";
+  EXPECT_EQ(scale("2", 1280, 900, 96), 2) << "asked for";
+  EXPECT_EQ(scale("3", 1920, 1300, 96), 3);
+  for (const char* bad : {"0", "9", "2x", "", "-1"}) EXPECT_EQ(scale(bad, 1024, 768, 96), 1) << "TENRALI_SCALE=" << bad;
+  EXPECT_TRUE(chooseScale("2", 1280, 900, 96, 600, 420).note.empty());
+}
+
+// A factor asked for that does not fit the screen falls back to the largest that does, and says
+// so in one line.
+TEST(WindowScale, AFactorThatDoesNotFitFallsBack) {
+  const ScaleChoice three = chooseScale("3", 1920, 1000, 96, 600, 420);
+  EXPECT_EQ(three.scale, 2);
+  EXPECT_EQ(three.note, "tenrali: TENRALI_SCALE=3 makes a 1800 x 1260 window, larger than the screen's 1920 x 1000; "
+                        "drawn at 2 instead");
+  EXPECT_EQ(chooseScale("8", 1024, 768, 96, 600, 420).scale, 1);
+  EXPECT_EQ(chooseScale("2", 1024, 768, 96, 600, 420).scale, 1);
 }
 
 // A real window on SDL's dummy driver, driven by the events a display would send.
@@ -282,6 +295,40 @@ TEST_P(WindowEvents, AReplayPlaysTheRecordedGameExactly) {
   EXPECT_EQ(g.caption(E::Label7), "Produced  By  Tenrali  ");
 }
 
+// The button under the mouse answers it: lighter while the mouse rests there, pressed while the
+// left button is held on it (and only on it), nothing while the menu is open or outside.
+TEST_P(WindowEvents, TheButtonUnderTheMouseAnswersIt) {
+  chooseMenu(0);
+  clickClient(E::ivent);
+  auto move = [this](E e) {
+    SDL_Event m{};
+    m.type = SDL_MOUSEMOTION;
+    const Rect r = g.sm().rect(e);
+    m.motion.x = centreX(r) * GetParam();
+    m.motion.y = (centreY(r) + kMenuBarHeight) * GetParam();
+    loop->handle(m);
+  };
+  move(E::menuk4);
+  EXPECT_EQ(loop->look(), (ButtonLook{E::menuk4, false}));
+  const Rect r = g.sm().rect(E::menuk4);
+  button(SDL_MOUSEBUTTONDOWN, centreX(r), centreY(r) + kMenuBarHeight);
+  EXPECT_EQ(loop->look(), (ButtonLook{E::menuk4, true}));
+  move(E::menuk9);
+  EXPECT_EQ(loop->look(), ButtonLook{}) << "held on another button";
+  move(E::menuk4);
+  button(SDL_MOUSEBUTTONUP, centreX(r), centreY(r) + kMenuBarHeight);
+  EXPECT_TRUE(g.shown(E::byes) || g.shown(E::bno)) << "the click went through";
+  move(E::kaow);
+  EXPECT_EQ(loop->look(), ButtonLook{}) << "the portrait is no button";
+  move(E::bno);
+  EXPECT_EQ(loop->look(), (ButtonLook{E::bno, false}));
+  SDL_Event leave{};
+  leave.type = SDL_WINDOWEVENT;
+  leave.window.event = SDL_WINDOWEVENT_LEAVE;
+  loop->handle(leave);
+  EXPECT_EQ(loop->look(), ButtonLook{});
+}
+
 INSTANTIATE_TEST_SUITE_P(Scales, WindowEvents, ::testing::Values(1, 2));
 
 TEST(WindowPicture, IsTheGamesPictureUnderTheMenuBarAndRedrawnOnlyOnChange) {
@@ -308,6 +355,72 @@ TEST(WindowPicture, IsTheGamesPictureUnderTheMenuBarAndRedrawnOnlyOnChange) {
 
   g.menuNew();  // greys "新規開始": a change of the game's model
   EXPECT_TRUE(picture.stale());
+}
+
+// At scale 2 the window is drawn with twice the pixels: the pictures from their larger
+// renderings (not enlarged pixel by pixel), the text set at twice its size.
+TEST(WindowPicture, AtScaleTwoThePicturesAreTheirLargerRenderings) {
+  TestGame g;
+  g.startDay1();
+  DirectoryFileSource files(TENRALI_TEST_GAME_DIR);
+  ScaledPictureStore larger(g.sm().pictures(), files);
+  MenuBar menu = gameMenu(g);
+  WindowPicture picture(g.form(), sharedFonts(), larger, menu, 2);
+  const Image& shown = picture.draw();
+  ASSERT_EQ(shown.width, 1200);
+  ASSERT_EQ(shown.height, 840);
+  const Image* frame = larger.image("mainw.bmp", 2);
+  ASSERT_EQ(frame->width, 900);
+  for (int y = 60; y < 190; y += 7)  // the frame's top and its wall above the pots
+    for (int x = 0; x < 900; x += 11)
+      ASSERT_EQ(shown.at(x, y + 2 * kMenuBarHeight), frame->at(x, y)) << x << "," << y;
+  // The words are set at twice their size, not enlarged: many of their 2 x 2 squares of pixels
+  // are not of one colour.
+  const Rect said = g.sm().rect(E::mes2);
+  int mixed = 0;
+  for (int y = 2 * said.y; y < 2 * (said.y + said.h); y += 2)
+    for (int x = 2 * said.x; x < 2 * (said.x + said.w); x += 2) {
+      const int top = y + 2 * kMenuBarHeight;
+      const std::uint32_t p = shown.at(x, top);
+      mixed += shown.at(x + 1, top) != p || shown.at(x, top + 1) != p || shown.at(x + 1, top + 1) != p;
+    }
+  EXPECT_GT(mixed, 100);
+}
+
+// The button under the mouse glows, and is darker while pressed, over its own place only; the
+// game's own picture (what screenshots save) and its model do not change.
+TEST(WindowPicture, AButtonUnderTheMouseLooksIt) {
+  TestGame g;
+  g.startDay1();
+  MenuBar menu = gameMenu(g);
+  WindowPicture picture(g.form(), sharedFonts(), g.sm().pictures(), menu);
+  const Image plain = picture.draw();
+  const std::uint64_t revision = g.sm().revision();
+  ASSERT_TRUE(isButton(g.form(), E::menuk4));
+  EXPECT_TRUE(picture.stale({E::menuk4, false}));
+  const Image hovered = picture.draw({E::menuk4, false});
+  const Image pressed = picture.draw({E::menuk4, true});
+  const Rect r = g.sm().rect(E::menuk4);
+  auto light = [](std::uint32_t p) { return ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF); };
+  const int x = r.x + r.w / 2, y = r.y + r.h / 2 + kMenuBarHeight;
+  EXPECT_NE(hovered.at(x, y), plain.at(x, y));
+  EXPECT_LT(light(pressed.at(x, y)), light(plain.at(x, y)));
+  EXPECT_EQ(hovered.at(r.x - 1, y), plain.at(r.x - 1, y)) << "only the button changes";
+  EXPECT_EQ(g.sm().revision(), revision);
+  Image shot;
+  ScreenRenderer(sharedFonts(), g.sm().pictures()).render(g.sm(), shot);
+  EXPECT_EQ(shot.at(x, y - kMenuBarHeight), plain.at(x, y));
+
+  // Which pictures are buttons: not the portrait or a scene picture; a pot only while it can be
+  // chosen for a seed.
+  EXPECT_FALSE(isButton(g.form(), E::kaow));
+  EXPECT_FALSE(isButton(g.form(), E::ueki1));
+  g.click(E::menuk4);
+  g.click(E::bhutu);
+  g.click(E::byes);
+  EXPECT_TRUE(isButton(g.form(), E::ueki1));
+  EXPECT_TRUE(isButton(g.form(), E::bno));
+  EXPECT_FALSE(isButton(g.form(), E::menuk4)) << "hidden";
 }
 
 TEST(WindowPicture, AMissingPictureIsToldOnceAndTheRestIsDrawn) {

@@ -171,6 +171,8 @@ class TForm1 {
   void ueki2Click();
   void ueki3Click();
   void potClick(int pot);
+  // Whether a click on pot 1..3 chooses it for the seed: a seed is chosen and the pot is empty.
+  bool potTakesSeed(int pot) const;
   void plantingOnYes();
   void plantingOnNo();
   void commitPlanting();

@@ -44,9 +44,11 @@ void TForm1::plantSeedChoice(int kind) {
   showYesNo();
 }
 
+bool TForm1::potTakesSeed(int pot) const { return gs.plantState == 1 && gs.potSeed(pot) == NoWeather; }
+
 // The seed is placed in the pot for the question; the stock is touched only by the last yes.
 void TForm1::potClick(int pot) {
-  if (gs.plantState != 1 || gs.potSeed(pot) != NoWeather) return;
+  if (!potTakesSeed(pot)) return;
   sayMessage("usam1.bmp", "トルン", "「ここでいい？」", "", "");
   showYesNo();
   gs.plantState = 2;

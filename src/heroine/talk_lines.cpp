@@ -7,32 +7,32 @@ namespace tenrali {
 namespace {
 
 // Said at every skill.
-constexpr TalkLine kCheer{"usaw4.bmp", "「トルンくん、ファイトだよ！", "わたし、ずっと応援してるね。」", ""};
-constexpr TalkLine kSunnyTomorrow{"usaw2.bmp", "「明日は晴れるといいなぁ。", "お日さま、大好きなんだ。」", ""};
-constexpr TalkLine kPrettyAccessory{"usaw2.bmp", "「きれいなアクセサリー、", "できたら見せてね。",
-                                    "わたしにくれてもいいんだよ？」"};
-constexpr TalkLine kWorkingHard{"usaw2.bmp", "「トルンくん、今日は", "なんだかはりきってるね。",
+constexpr TalkLine kCheer{"usaw4.bmp", "「トルンくん、ファイト！", "ずっと応援してるね」", ""};
+constexpr TalkLine kSunnyTomorrow{"usaw2.bmp", "「明日、晴れるといいな", "お日さまが大好きなの」", ""};
+constexpr TalkLine kPrettyAccessory{"usaw2.bmp", "「きれいなアクセサリー、", "できたら見せてね",
+                                    "くれてもいいんだよ？」"};
+constexpr TalkLine kWorkingHard{"usaw2.bmp", "「トルンくん、今日は", "はりきってるね。",
                                 "わたしもがんばろっと！」"};
 constexpr TalkLine kSameWeather{"usaw1.bmp", "「種によってはね、", "同じ天気の日じゃないと",
-                                "芽が出ないんだって。」"};
+                                "芽が出ないんだって」"};
 
 // Hints for the beginner.
-constexpr TalkLine kSunnyFearsRain{"usaw1.bmp", "「晴れの種はね、", "雨が苦手なんだって。」", ""};
-constexpr TalkLine kCloudyFearsThunder{"usaw1.bmp", "「曇りの種は、", "雷の日が苦手みたいだよ。」", ""};
-constexpr TalkLine kRainFearsSun{"usaw1.bmp", "「雨の種は、", "晴れの日に弱いんだって。」", ""};
-constexpr TalkLine kEverySeedFears{"usaw1.bmp", "「どの種にもね、", "苦手なお天気があるみたい。」", ""};
-constexpr TalkLine kNormalNoSpecies{"usaw1.bmp", "「ふつうの実からは、", "新しい種はできないんだって。」", ""};
-constexpr TalkLine kSunnyNoSpecies{"usaw1.bmp", "「晴れの実からも、", "新しい種はできないみたいだね。」", ""};
+constexpr TalkLine kSunnyFearsRain{"usaw1.bmp", "「晴れの種はね、", "雨が苦手なんだって」", ""};
+constexpr TalkLine kCloudyFearsThunder{"usaw1.bmp", "「曇りの種は、", "雷の日が苦手みたい」", ""};
+constexpr TalkLine kRainFearsSun{"usaw1.bmp", "「雨の種は、", "晴れに弱いんだって」", ""};
+constexpr TalkLine kEverySeedFears{"usaw1.bmp", "「どの種にもね、", "苦手なお天気があるの」", ""};
+constexpr TalkLine kNormalNoSpecies{"usaw1.bmp", "「ふつうの実からは、", "新種はできないって」", ""};
+constexpr TalkLine kSunnyNoSpecies{"usaw1.bmp", "「晴れの実からも、", "新種はできないみたい」", ""};
 
 // Hints for later on.
-constexpr TalkLine kSnowFearsSunShower{"usaw1.bmp", "「雪の種は、", "天気雨に弱いんだって。」", ""};
-constexpr TalkLine kHailSellsBest{"usaw2.bmp", "「雹のアクセサリーが", "いちばん高く売れるんだって。」", ""};
-constexpr TalkLine kRainbowPrettiest{"usaw2.bmp", "「虹のアクセサリーって、", "いちばんきれいだよね。いいなぁ。」", ""};
-constexpr TalkLine kUsedToWork{"usaw2.bmp", "「トルンくん、お仕事に", "だいぶ慣れてきたみたいだね。」", ""};
-constexpr TalkLine kRainbowFearsHail{"usaw1.bmp", "「虹の種は、", "雹の日に枯れちゃうんだって。」", ""};
-constexpr TalkLine kHailFearsRainbow{"usaw1.bmp", "「雹の種は、", "虹の日に枯れちゃうみたい。」", ""};
-constexpr TalkLine kContestAhead{"usaw2.bmp", "「コンテスト、", "なんだかわくわくするなぁ。」", ""};
-constexpr TalkLine kAlmostEverySeed{"usaw2.bmp", "「もうほとんどの種を", "作れるようになったね。すごいよ！」", ""};
+constexpr TalkLine kSnowFearsSunShower{"usaw1.bmp", "「雪の種は、", "天気雨に弱いんだって」", ""};
+constexpr TalkLine kHailSellsBest{"usaw2.bmp", "「雹のアクセサリーが", "一番高く売れるって」", ""};
+constexpr TalkLine kRainbowPrettiest{"usaw2.bmp", "「虹のアクセサリーって", "いちばんきれい。いいな」", ""};
+constexpr TalkLine kUsedToWork{"usaw2.bmp", "「トルンくん、お仕事に", "だいぶ慣れてきたね」", ""};
+constexpr TalkLine kRainbowFearsHail{"usaw1.bmp", "「虹の種は、", "雹の日に枯れちゃうの」", ""};
+constexpr TalkLine kHailFearsRainbow{"usaw1.bmp", "「雹の種は、", "虹の日に枯れるみたい」", ""};
+constexpr TalkLine kContestAhead{"usaw2.bmp", "「コンテスト、", "わくわくするなぁ」", ""};
+constexpr TalkLine kAlmostEverySeed{"usaw2.bmp", "「もうほとんどの種を", "作れるね。すごいよ！」", ""};
 
 // Below that skill, that weather's fruit is out of reach.
 constexpr TalkLine kSkillHint30{"usaw3.bmp", "「技術力が３０以上", "ないと雨の実は", "無理みたい・・・」"};

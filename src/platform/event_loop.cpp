@@ -5,11 +5,11 @@
 
 namespace tenrali {
 
-bool WindowPicture::stale() const {
-  return form_.screen().revision() != clientRevision_ || menu_.revision() != menuRevision_;
+bool WindowPicture::stale(ButtonLook look) const {
+  return form_.screen().revision() != clientRevision_ || menu_.revision() != menuRevision_ || !(look == look_);
 }
 
-const Image& WindowPicture::draw() {
+const Image& WindowPicture::draw(ButtonLook look) {
   const ScreenModel& sm = form_.screen();
   // The game's picture is drawn again only when the game changed something; the menu's own
   // changes (opening, the highlight) only paint over it.
@@ -17,15 +17,18 @@ const Image& WindowPicture::draw() {
     renderer_.render(sm, client_);
     clientRevision_ = sm.revision();
   }
-  if (window_.width != kWindowWidth || window_.height != kWindowHeight) {
-    window_.width = kWindowWidth;
-    window_.height = kWindowHeight;
-    window_.pixels.assign(static_cast<std::size_t>(kWindowWidth) * kWindowHeight, kFaceColor);
+  const int scale = renderer_.scale();
+  if (window_.width != kWindowWidth * scale || window_.height != kWindowHeight * scale) {
+    window_.width = kWindowWidth * scale;
+    window_.height = kWindowHeight * scale;
+    window_.pixels.assign(static_cast<std::size_t>(window_.width) * window_.height, kFaceColor);
   }
-  std::memcpy(&window_.pixels[static_cast<std::size_t>(kMenuBarHeight) * kWindowWidth], client_.pixels.data(),
-              client_.pixels.size() * sizeof(std::uint32_t));
-  menu_.draw(window_, fonts_);
+  std::memcpy(&window_.pixels[static_cast<std::size_t>(kMenuBarHeight * scale) * window_.width],
+              client_.pixels.data(), client_.pixels.size() * sizeof(std::uint32_t));
+  menu_.draw(window_, fonts_, scale);
   menuRevision_ = menu_.revision();
+  drawButtonLook(window_, sm, look, kMenuBarHeight * scale, scale);
+  look_ = look;
   return window_;
 }
 
@@ -46,7 +49,7 @@ EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, G
       window_(window),
       sound_(sound),
       menu_(form.screen(), windowMenus(sound ? sound->musicOn() : &kNoSound, sound ? sound->effectsOn() : &kNoSound)),
-      picture_(form, fonts, pictures, menu_) {
+      picture_(form, fonts, pictures, menu_, window.scale()) {
   menu_.layout(fonts);
   if (sound_) form_.events().listen(true);
 }
@@ -58,8 +61,16 @@ void EventLoop::windowCommand(WindowCommand command) {
 }
 
 void EventLoop::present() {
-  window_.present(picture_.draw());
+  window_.present(picture_.draw(look()));
   exposed_ = false;
+}
+
+ButtonLook EventLoop::look() const {
+  if (!pointerIn_ || replaying() || menu_.isOpen() || press_ == PressOwner::Menu) return {};
+  const E e = form_.screen().hitTest(mouseX_, mouseY_ - kMenuBarHeight);
+  // While the button is held, only the button it went down on answers.
+  if (!isButton(form_, e) || (press_ == PressOwner::Client && pressed_ != e)) return {};
+  return {e, press_ == PressOwner::Client};
 }
 
 void EventLoop::showFirstFrame() { present(); }
@@ -68,7 +79,7 @@ void EventLoop::refresh() {
   // What the last input or beat did is heard before it is seen.
   if (sound_) sound_->follow(form_.events().take());
   // A window shown again may have lost what it showed: it gets the whole picture.
-  if (picture_.stale() || exposed_) present();
+  if (picture_.stale(look()) || exposed_) present();
   // Then, with the player already seeing it, the game is saved if the home screen waits.
   if (keeper_) keeper_->afterStep();
 }
@@ -105,13 +116,19 @@ void EventLoop::handle(const SDL_Event& e) {
       quit_ = true;
       break;
     case SDL_MOUSEBUTTONDOWN:
-      if (e.button.button == SDL_BUTTON_LEFT) mouseDown(window_.unscale(e.button.x), window_.unscale(e.button.y));
-      break;
     case SDL_MOUSEBUTTONUP:
-      if (e.button.button == SDL_BUTTON_LEFT) mouseUp(window_.unscale(e.button.x), window_.unscale(e.button.y));
+      mouseX_ = window_.unscale(e.button.x);
+      mouseY_ = window_.unscale(e.button.y);
+      pointerIn_ = true;
+      if (e.button.button != SDL_BUTTON_LEFT) break;
+      if (e.type == SDL_MOUSEBUTTONDOWN) mouseDown(mouseX_, mouseY_);
+      else mouseUp(mouseX_, mouseY_);
       break;
     case SDL_MOUSEMOTION:
-      menu_.move(window_.unscale(e.motion.x), window_.unscale(e.motion.y));
+      mouseX_ = window_.unscale(e.motion.x);
+      mouseY_ = window_.unscale(e.motion.y);
+      pointerIn_ = true;
+      menu_.move(mouseX_, mouseY_);
       break;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {
@@ -119,7 +136,10 @@ void EventLoop::handle(const SDL_Event& e) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_RESTORED: exposed_ = true; break;
         case SDL_WINDOWEVENT_FOCUS_LOST: menu_.close(); break;
-        case SDL_WINDOWEVENT_LEAVE: menu_.move(-1, -1); break;
+        case SDL_WINDOWEVENT_LEAVE:
+          pointerIn_ = false;
+          menu_.move(-1, -1);
+          break;
         case SDL_WINDOWEVENT_CLOSE: quit_ = true; break;
         default: break;
       }

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "app/form1.h"
+#include "platform/button_looks.h"
 #include "platform/game_window.h"
 #include "platform/menu_bar.h"
 #include "platform/renderer.h"
@@ -24,16 +25,16 @@ inline constexpr int kWindowHeight = kMenuBarHeight + kClientHeight;
 // items, which show the flags given.
 std::vector<Menu> windowMenus(const bool* music, const bool* effects);
 
-// Draws the window's picture from the game's screen model and the menu bar, each redrawn only
-// when it changed.
+// Draws the window's picture from the game's screen model, the menu bar and the look of the button
+// under the mouse, each redrawn only when it changed, at the window's scale.
 class WindowPicture {
  public:
-  WindowPicture(TForm1& form, FontLibrary& fonts, PictureStore& pictures, MenuBar& menu)
-      : form_(form), fonts_(fonts), renderer_(fonts, pictures), menu_(menu) {}
+  WindowPicture(TForm1& form, FontLibrary& fonts, PictureStore& pictures, MenuBar& menu, int scale = 1)
+      : form_(form), fonts_(fonts), renderer_(fonts, pictures, scale), menu_(menu) {}
   // True when the picture changed since it was last drawn.
-  bool stale() const;
+  bool stale(ButtonLook look = {}) const;
   // Brings the picture up to date.
-  const Image& draw();
+  const Image& draw(ButtonLook look = {});
   const Image& picture() const { return window_; }
   ScreenRenderer& renderer() { return renderer_; }
 
@@ -45,6 +46,7 @@ class WindowPicture {
   Image client_, window_;
   std::uint64_t clientRevision_ = 0;
   unsigned menuRevision_ = ~0u;
+  ButtonLook look_;
 };
 
 class EventLoop {
@@ -64,6 +66,8 @@ class EventLoop {
   bool finished() const { return quit_ || form_.closed(); }
   // Plays a recorded game in the window before handing it to the player.
   void setReplay(Replay* replay) { replay_ = replay; }
+  // The look of the button under the mouse (none while a replay plays or the menu is open).
+  ButtonLook look() const;
   // Saves the game whenever the home screen waits, once the picture is shown.
   void setSaveKeeper(SaveKeeper* keeper) { keeper_ = keeper; }
   // Where a picture that cannot be drawn is reported.
@@ -90,6 +94,9 @@ class EventLoop {
   // The left button's press: who took it, and the element of the client it fell on.
   enum class PressOwner { None, Menu, Client } press_ = PressOwner::None;
   E pressed_ = E::count;
+  // Where the mouse is, in unscaled window coordinates, and whether it is over the window.
+  int mouseX_ = -1, mouseY_ = -1;
+  bool pointerIn_ = false;
 };
 
 }  // namespace tenrali

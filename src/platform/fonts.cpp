@@ -146,7 +146,12 @@ const FontLibrary::Glyphs& FontLibrary::render(const Font& f, std::string_view t
   std::string key = cacheKey(f, text);
   auto found = rendered_.find(key);
   if (found != rendered_.end()) return found->second;
-  if (rendered_.size() > 2048) rendered_.clear();  // captions change slowly; keep the cache bounded
+  // Captions change slowly; the cache is bounded in lines and in bytes (a window drawn at three
+  // times holds nine times the coverage per line).
+  if (rendered_.size() > 2048 || renderedBytes_ > kRenderedBytes) {
+    rendered_.clear();
+    renderedBytes_ = 0;
+  }
   Glyphs g;
   TTF_Font* primary = open(f.face, f.height, f.bold, f.italic, false);
   if (!primary) primary = open(f.face, f.height, f.bold, f.italic, true);
@@ -186,6 +191,7 @@ const FontLibrary::Glyphs& FontLibrary::render(const Font& f, std::string_view t
       SDL_FreeSurface(argb);
     }
   }
+  renderedBytes_ += g.alpha.size();
   return rendered_.emplace(std::move(key), std::move(g)).first->second;
 }
 

@@ -58,6 +58,8 @@ class FontLibrary : public TextMetrics {
   std::map<std::string, std::string> files_;           // face|bold|italic -> path
   std::map<std::string, TTF_Font*> open_;              // path|height|style -> font
   std::unordered_map<std::string, Glyphs> rendered_;   // font|text -> coverage
+  std::size_t renderedBytes_ = 0;
+  static constexpr std::size_t kRenderedBytes = 6u << 20;
 };
 
 // Maps the glyphs a face draws differently: the Japanese faces draw U+005C as the yen sign.

@@ -5,7 +5,7 @@
 namespace tenrali {
 
 GameParts::GameParts(const char* program, std::uint32_t seed)
-    : files(findGameFolder(program)), pictures(files), form({fonts, pictures, files}, seed) {}
+    : files(findGameFolder(program)), pictures(files), scaledPictures(pictures, files), form({fonts, pictures, files}, seed) {}
 
 std::future<std::unique_ptr<GameParts>> buildGameParts(const char* program, std::uint32_t seed) {
   return std::async(std::launch::async, [program, seed] {

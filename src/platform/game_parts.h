@@ -10,6 +10,7 @@
 #include "data/picture_files.h"
 #include "platform/file_source.h"
 #include "platform/fonts.h"
+#include "platform/scaled_pictures.h"
 
 namespace tenrali {
 
@@ -18,6 +19,7 @@ struct GameParts {
   FontLibrary fonts;
   DirectoryFileSource files;
   FilePictureStore pictures;
+  ScaledPictureStore scaledPictures;  // the same pictures, drawn larger for a window at scale 2 or 3
   TForm1 form;
 };
 

@@ -77,20 +77,31 @@ void startVideo() {
   }
 }
 
-int chooseScale(const char* requested, int usableWidth, int usableHeight, float dpi, int windowWidth,
-                int windowHeight) {
+ScaleChoice chooseScale(const char* requested, int usableWidth, int usableHeight, float dpi, int windowWidth,
+                        int windowHeight) {
+  auto fits = [&](int scale) { return windowWidth * scale <= usableWidth && windowHeight * scale <= usableHeight; };
+  auto largestFitting = [&](int scale) {
+    while (scale > 1 && !fits(scale)) --scale;
+    return scale;
+  };
   if (requested && *requested) {
     char* end = nullptr;
     long n = std::strtol(requested, &end, 10);
-    if (*end == '\0' && n >= 1 && n <= kMaxScale) return static_cast<int>(n);
+    if (*end == '\0' && n >= 1 && n <= kMaxScale) {
+      ScaleChoice choice{largestFitting(static_cast<int>(n)), ""};
+      if (choice.scale != n)
+        choice.note = "tenrali: TENRALI_SCALE=" + std::to_string(n) + " makes a " + std::to_string(windowWidth * n) +
+                      " x " + std::to_string(windowHeight * n) + " window, larger than the screen's " +
+                      std::to_string(usableWidth) + " x " + std::to_string(usableHeight) + "; drawn at " +
+                      std::to_string(choice.scale) + " instead";
+      return choice;
+    }
   }
   // A display of more than about two and a half times the pixels of a common monitor, or of
   // about twice its density, gets a larger picture.
   int bySize = std::min(usableWidth / 1600, usableHeight / 1000);
   int byDensity = dpi > 0 ? static_cast<int>((dpi + 24) / 96) : 1;
-  int scale = std::clamp(std::max(bySize, byDensity), 1, kMaxScale);
-  while (scale > 1 && (windowWidth * scale > usableWidth || windowHeight * scale > usableHeight)) --scale;
-  return scale;
+  return {largestFitting(std::clamp(std::max(bySize, byDensity), 1, kMaxScale)), ""};
 }
 
 GameWindow::GameWindow(const char* caption, int x, int y, int width, int height, int scale)
@@ -112,37 +123,40 @@ SDL_Surface* GameWindow::surface() {
 
 void GameWindow::present(const Image& picture) {
   SDL_Surface* target = surface();
-  const int w = std::min(picture.width * scale_, target->w);
-  const int h = std::min(picture.height * scale_, target->h);
+  // A picture drawn at the window's size is shown as it is; a smaller one (the unscaled picture)
+  // is enlarged, each pixel as a k x k square.
+  const int k = std::max(1, width_ * scale_ / std::max(picture.width, 1));
+  const int w = std::min(picture.width * k, target->w);
+  const int h = std::min(picture.height * k, target->h);
   const Uint32 format = target->format->format;
   // Our pixels are 0x00RRGGBB, the layout of the usual X11 window surface: write them in
-  // directly, each repeated scale times along the row and each row scale times.
+  // directly, each repeated k times along the row and each row k times.
   if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
     if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
     auto* base = static_cast<std::uint8_t*>(target->pixels);
     const std::uint32_t opaque = format == SDL_PIXELFORMAT_ARGB8888 ? 0xFF000000u : 0;
-    for (int y = 0; y < h; y += scale_) {
+    for (int y = 0; y < h; y += k) {
       auto* row = reinterpret_cast<std::uint32_t*>(base + static_cast<std::size_t>(y) * target->pitch);
-      const std::uint32_t* src = &picture.pixels[static_cast<std::size_t>(y / scale_) * picture.width];
-      if (scale_ == 1 && !opaque) {
+      const std::uint32_t* src = &picture.pixels[static_cast<std::size_t>(y / k) * picture.width];
+      if (k == 1 && !opaque) {
         std::memcpy(row, src, static_cast<std::size_t>(w) * 4);
       } else {
         std::uint32_t* out = row;
-        for (int x = 0; x < w / scale_; ++x) out = std::fill_n(out, scale_, src[x] | opaque);
+        for (int x = 0; x < w / k; ++x) out = std::fill_n(out, k, src[x] | opaque);
       }
-      for (int k = 1; k < scale_ && y + k < h; ++k)
-        std::memcpy(base + static_cast<std::size_t>(y + k) * target->pitch, row, static_cast<std::size_t>(w) * 4);
+      for (int r = 1; r < k && y + r < h; ++r)
+        std::memcpy(base + static_cast<std::size_t>(y + r) * target->pitch, row, static_cast<std::size_t>(w) * 4);
     }
     if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
   } else {
-    // Any other layout: scale into a picture of our own and let SDL convert it.
+    // Any other layout: enlarge into a picture of our own and let SDL convert it.
     scaled_.width = w;
     scaled_.height = h;
     scaled_.pixels.resize(static_cast<std::size_t>(w) * h);
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x)
         scaled_.pixels[static_cast<std::size_t>(y) * w + x] =
-            picture.pixels[static_cast<std::size_t>(y / scale_) * picture.width + x / scale_];
+            picture.pixels[static_cast<std::size_t>(y / k) * picture.width + x / k];
     SDL_Surface* from = SDL_CreateRGBSurfaceWithFormatFrom(scaled_.pixels.data(), w, h, 32, w * 4,
                                                            SDL_PIXELFORMAT_RGB888);
     if (!from) throw std::runtime_error(std::string("cannot draw into the window: ") + SDL_GetError());
@@ -153,9 +167,10 @@ void GameWindow::present(const Image& picture) {
     throw std::runtime_error(std::string("cannot show the window: ") + SDL_GetError());
 }
 
-void GameWindow::setIcon(const Image& icon) {
+void GameWindow::setIcon(const Image& icon, bool withAlpha) {
   std::vector<std::uint32_t> argb(icon.pixels.size());
-  std::transform(icon.pixels.begin(), icon.pixels.end(), argb.begin(), [](std::uint32_t p) { return p | 0xFF000000u; });
+  const std::uint32_t opaque = withAlpha ? 0 : 0xFF000000u;
+  std::transform(icon.pixels.begin(), icon.pixels.end(), argb.begin(), [opaque](std::uint32_t p) { return p | opaque; });
   SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(argb.data(), icon.width, icon.height, 32, icon.width * 4,
                                                       SDL_PIXELFORMAT_ARGB8888);
   if (!s) return;  // the window works without its icon

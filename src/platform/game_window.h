@@ -17,11 +17,16 @@ void configureSdl();
 // display to show the window on (SDL would otherwise pick an invisible driver by itself).
 void startVideo();
 
-// The whole factor the 600 x 400 picture is scaled by: TENRALI_SCALE when it names one (1..8),
-// otherwise what the display's size and density call for, never so large the window no longer
-// fits the usable area.
-int chooseScale(const char* requested, int usableWidth, int usableHeight, float dpi, int windowWidth,
-                int windowHeight);
+// The whole factor the window is drawn at: TENRALI_SCALE when it names one (1..8), otherwise what
+// the display's size and density call for; never so large that the window no longer fits the
+// screen's usable area. A factor asked for that does not fit falls back to the largest that does,
+// and `note` says so in one line (empty otherwise).
+struct ScaleChoice {
+  int scale = 1;
+  std::string note;
+};
+ScaleChoice chooseScale(const char* requested, int usableWidth, int usableHeight, float dpi, int windowWidth,
+                        int windowHeight);
 
 class GameWindow {
  public:
@@ -36,9 +41,11 @@ class GameWindow {
   // Window pixels to unscaled window coordinates.
   int unscale(int v) const { return v >= 0 ? v / scale_ : -((-v + scale_ - 1) / scale_); }
 
-  // Shows a picture of the unscaled window size, each pixel as a scale x scale square.
+  // Shows a picture of the window's size in pixels, or of its unscaled size with each pixel as a
+  // scale x scale square.
   void present(const Image& picture);
-  void setIcon(const Image& icon);
+  // The window's icon; with alpha, its pixels are 0xAARRGGBB, otherwise opaque 0x00RRGGBB.
+  void setIcon(const Image& icon, bool withAlpha = false);
 
  private:
   SDL_Surface* surface();

@@ -14,6 +14,7 @@ constexpr int kSeparatorHeight = 9;
 constexpr int kTextLeft = 28;       // the gutter where a desktop menu puts its check marks
 constexpr int kTextRight = 40;
 constexpr int kShadow = 2;
+constexpr int kWindowWidthUnscaled = 600;
 
 constexpr std::uint32_t kBarColor = 0xF0F0F0;
 constexpr std::uint32_t kBarLine = 0xE0E0E0;
@@ -28,11 +29,11 @@ constexpr Rgb kGreyText{0x6D, 0x6D, 0x6D};
 
 Font menuFont(Rgb color) { return Font{faces::pGothic, 12, color, false, false}; }
 
-void frame(Image& out, Rect r, std::uint32_t color) {
-  fillRect(out, {r.x, r.y, r.w, 1}, color);
-  fillRect(out, {r.x, r.y + r.h - 1, r.w, 1}, color);
-  fillRect(out, {r.x, r.y, 1, r.h}, color);
-  fillRect(out, {r.x + r.w - 1, r.y, 1, r.h}, color);
+void frame(Image& out, Rect r, std::uint32_t color, int w) {
+  fillRect(out, {r.x, r.y, r.w, w}, color);
+  fillRect(out, {r.x, r.y + r.h - w, r.w, w}, color);
+  fillRect(out, {r.x, r.y, w, r.h}, color);
+  fillRect(out, {r.x + r.w - w, r.y, w, r.h}, color);
 }
 
 // Darkens what lies under a drop shadow.
@@ -171,45 +172,51 @@ bool MenuBar::close() {
 
 namespace {
 // A check mark in the gutter of an entry: a short stroke down and a long one up.
-void checkMark(Image& out, Rect r, std::uint32_t color) {
-  const int x0 = r.x + 9, y0 = r.y + r.h / 2;
-  for (int i = 0; i < 3; ++i) fillRect(out, {x0 + i, y0 + i, 2, 2}, color);
-  for (int i = 0; i < 6; ++i) fillRect(out, {x0 + 3 + i, y0 + 1 - i, 2, 2}, color);
+void checkMark(Image& out, Rect r, std::uint32_t color, int s) {
+  const int x0 = r.x + 9 * s, y0 = r.y + r.h / 2;
+  for (int i = 0; i < 3; ++i) fillRect(out, {x0 + i * s, y0 + i * s, 2 * s, 2 * s}, color);
+  for (int i = 0; i < 6; ++i) fillRect(out, {x0 + (3 + i) * s, y0 + (1 - i) * s, 2 * s, 2 * s}, color);
 }
 }  // namespace
 
-void MenuBar::draw(Image& out, FontLibrary& fonts) const {
-  fillRect(out, {0, 0, out.width, kMenuBarHeight - 1}, kBarColor);
-  fillRect(out, {0, kMenuBarHeight - 1, out.width, 1}, kBarLine);
-  const Font font = menuFont(kText);
-  const int textHeight = fonts.measure(font, title(menus_[0])).height;
+void MenuBar::draw(Image& out, FontLibrary& fonts, int scale) const {
+  const int s = std::max(scale, 1);
+  auto at = [s](Rect r) { return Rect{r.x * s, r.y * s, r.w * s, r.h * s}; };
+  auto font = [s](Rgb color) {
+    Font f = menuFont(color);
+    f.height *= s;
+    return f;
+  };
+  fillRect(out, at({0, 0, kWindowWidthUnscaled, kMenuBarHeight - 1}), kBarColor);
+  fillRect(out, at({0, kMenuBarHeight - 1, kWindowWidthUnscaled, 1}), kBarLine);
+  const int textHeight = fonts.measure(font(kText), title(menus_[0])).height;
   for (std::size_t m = 0; m < menus_.size(); ++m) {
-    const Rect t = titleRect(m);
+    const Rect t = at(titleRect(m));
     if (static_cast<int>(m) == open_) {
       fillRect(out, t, kOpenTitleFill);
-      frame(out, t, kOpenTitleEdge);
+      frame(out, t, kOpenTitleEdge, s);
     }
-    fonts.draw(out, t.x + kTitlePad, t.y + (t.h - textHeight) / 2, font, title(menus_[m]), t.x, t.y, t.w, t.h);
+    fonts.draw(out, t.x + kTitlePad * s, t.y + (t.h - textHeight) / 2, font(kText), title(menus_[m]), t.x, t.y, t.w,
+               t.h);
   }
   if (!isOpen()) return;
 
-  const Rect d = dropDownRect();
-  shade(out, {d.x + d.w, d.y + kShadow, kShadow, d.h});
-  shade(out, {d.x + kShadow, d.y + d.h, d.w - kShadow, kShadow});
+  const Rect d = at(dropDownRect());
+  shade(out, {d.x + d.w, d.y + kShadow * s, kShadow * s, d.h});
+  shade(out, {d.x + kShadow * s, d.y + d.h, d.w - kShadow * s, kShadow * s});
   fillRect(out, d, kDropFill);
-  frame(out, d, kDropEdge);
+  frame(out, d, kDropEdge, s);
   for (std::size_t i = 0; i < entryCount(); ++i) {
-    const Rect r = entryRect(i);
+    const Rect r = at(entryRect(i));
     if (isSeparator(i)) {
-      fillRect(out, {r.x + kTextLeft - 2, r.y + r.h / 2, r.w - kTextLeft + 2, 1}, kSeparatorLine);
+      fillRect(out, {r.x + (kTextLeft - 2) * s, r.y + r.h / 2, r.w - (kTextLeft - 2) * s, s}, kSeparatorLine);
       continue;
     }
     if (static_cast<int>(i) == highlight_) fillRect(out, r, kHighlightFill);
     const MenuEntry& e = current().entries[i];
-    const bool enabled = takes(static_cast<int>(i));
-    if (e.checked && *e.checked) checkMark(out, r, 0x000000);
-    const Font f = menuFont(enabled ? kText : kGreyText);
-    fonts.draw(out, r.x + kTextLeft, r.y + (r.h - textHeight) / 2, f, caption(e), r.x, r.y, r.w, r.h);
+    if (e.checked && *e.checked) checkMark(out, r, 0x000000, s);
+    const Font f = font(takes(static_cast<int>(i)) ? kText : kGreyText);
+    fonts.draw(out, r.x + kTextLeft * s, r.y + (r.h - textHeight) / 2, f, caption(e), r.x, r.y, r.w, r.h);
   }
 }
 

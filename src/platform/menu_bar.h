@@ -77,8 +77,9 @@ class MenuBar {
   const MenuEntry& entry(std::size_t index) const { return current().entries[index]; }
   bool isSeparator(std::size_t index) const;
 
-  // Draws the bar, and the drop-down when open, into the window picture (600 wide, the bar on top).
-  void draw(Image& window, FontLibrary& fonts) const;
+  // Draws the bar, and the drop-down when open, into the window picture (600 wide times the
+  // scale, the bar on top).
+  void draw(Image& window, FontLibrary& fonts, int scale = 1) const;
   // Measures the captions; until then a default width is used. Call once the fonts are up.
   void layout(FontLibrary& fonts);
 

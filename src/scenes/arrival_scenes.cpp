@@ -10,13 +10,13 @@ namespace {
 // The village contest: the rival appears for the first time.
 constexpr SceneLine kArrival1[] = {
     {10, "usaw5.bmp", kHeroine, "「トルンくん、本当に来てくれたんだ！", "でも、わたし自信ないなぁ……」"},
-    {40, "usam5.bmp", kHero, "「大丈夫だって！オレのアクセサリーを", "つけてるんだから、きっと勝てるぞ」"},
+    {40, "usam5.bmp", kHero, "「大丈夫だって！　オレのアクセサリーを", "つけてるんだから、きっと勝てるぞ」"},
     {70, "usaw2.bmp", kHeroine, "「そうかなぁ。わたし、変じゃない？」", ""},
     {95, "usao1.bmp", kStranger, "「あら、あなたも出場なさるの？」", ""},
     {120, "usaw5.bmp", kHeroine, "「あっ、お金持ちのゼフィナお嬢様！」", ""},
     {145, "usao3.bmp", kRival, "「まさか、優勝できるなんて", "思っていらっしゃらないわよね？」"},
     {175, "usaw3.bmp", kHeroine, "「えっと、その……」", ""},
-    {200, "usao2.bmp", kRival, "「オーホッホッホ！そんな安っぽい", "アクセサリーで勝てるものですか！」"},
+    {200, "usao2.bmp", kRival, "「オーホッホッホ！　そんな安っぽい", "アクセサリーで勝てるものですか！」"},
     {230, "usam1.bmp", kHero, "「それはオレが作ったんだぞ！」", ""},
     {260, "usao3.bmp", kRival, "「まあ、こんな薄汚いウサギが？", "どうりでみすぼらしいはずですわ」"},
     {300, "usao2.bmp", kRival, "「わたくしのはお父様が５０００ポエで", "買ってくださった逸品ですのよ！」"},
@@ -32,13 +32,13 @@ constexpr SceneLine kArrival1[] = {
 
 // The city grand prix: one of her accessories has gone missing.
 constexpr SceneLine kArrival2[] = {
-    {10, "usam4.bmp", kHero, "「着いたぞ！さあ、急ごう！」", ""},
-    {35, "usaw3.bmp", kHeroine, "「あれ……？なんだかおかしいな」", ""},
+    {10, "usam4.bmp", kHero, "「着いたぞ！　さあ、急ごう！」", ""},
+    {35, "usaw3.bmp", kHeroine, "「あれ……？　なんだかおかしいな」", ""},
     {60, "usam1.bmp", kHero, "「どうしたんだ？」", ""},
     {85, "usaw6.bmp", kHeroine, "「トルンくんにもらったアクセサリーが", "ひとつ、なくなってるの……」"},
     {125, "usam1.bmp", kHero, "「なくなった！？", "よし、いっしょにさがそう！」"},
-    {155, "usao2.bmp", kRival, "「オーホッホッホ！なんて野暮ったい", "デザインですこと！」"},
-    {195, "usaw5.bmp", kHeroine, "「あっ！それ、わたしのです！」", ""},
+    {155, "usao2.bmp", kRival, "「オーホッホッホ！　なんて野暮ったい", "デザインですこと！」"},
+    {195, "usaw5.bmp", kHeroine, "「あっ！　それ、わたしのです！」", ""},
     {220, "usao3.bmp", kRival, "「あら、あなたのでしたの。", "どうりで安っぽいと思いましたわ」"},
     {250, "usam6.bmp", kHero, "「またおまえか！」", ""},
     {275, "usao3.bmp", kRival, "「この前はまぐれで負けましたけど、", "今度はそうはいきませんわよ」"},
@@ -47,7 +47,7 @@ constexpr SceneLine kArrival2[] = {
     {370, "usao3.bmp", kRival, "「そんな安物、審査員の方々は", "見向きもなさいませんわ」"},
     {410, "usao2.bmp", kRival, "「今度こそ優勝はわたくしのもの！", "オーホッホッホッホ！」"},
     {440, "usas.bmp", kButler, "「お嬢様、お急ぎくださいませ」", ""},
-    {465, "usao1.bmp", kRival, "「わかっていますわ。", "それでは皆さま、ごきげんよう」"},
+    {465, "usao1.bmp", kRival, "「こんな安物、お返ししますわ。", "それでは皆さま、ごきげんよう」"},
     {495, "usaw3.bmp", kHeroine, "「さんざん言われちゃったね……」", ""},
     {525, "usam6.bmp", kHero, "「くっそー、覚えてろよ！", "いつか鼻をあかしてやるからなー！」"},
     {560, "usam4.bmp", kHero, "「オレたちも急ごう！」", ""},
@@ -58,7 +58,7 @@ constexpr SceneLine kArrival2[] = {
 
 // The final grand prix: among the stars, the hero finally speaks his mind.
 constexpr SceneLine kArrival3[] = {
-    {10, "usaw5.bmp", kHeroine, "「ねえ見て！あの人、", "テレビで見たことあるよ！」"},
+    {10, "usaw5.bmp", kHeroine, "「ねえ見て！　あの人、", "テレビで見たことあるよ！」"},
     {40, "usam1.bmp", kHero, "「ほんとだ、有名人ばっかりだな……」", ""},
     {70, "usaw6.bmp", kHeroine, "「こんなすごい人たちの中じゃ、", "わたしなんてかなわないよ……」"},
     {100, "usam1.bmp", kHero, "「そんなことないぞ。今日のは", "オレの最高傑作なんだからな！」"},
@@ -82,7 +82,7 @@ constexpr SceneLine kArrival3[] = {
     {610, "usam1.bmp", kHero, "「落ちこんでないのか？」", ""},
     {630, "usaw4.bmp", kHeroine, "「トルンくんが、わたしの言いたいこと", "全部言ってくれたから！」"},
     {660, "usam5.bmp", kHero, "「よーし、それじゃ行くぞ！」", ""},
-    {680, "usaw2.bmp", kHeroine, "「うん！わたし、がんばるね」", ""},
+    {680, "usaw2.bmp", kHeroine, "「うん！　見ててね。最後までがんばるから」", ""},
 };
 
 // Each arrival scene starts on the venue picture with the portrait hidden; its first line

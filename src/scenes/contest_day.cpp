@@ -35,7 +35,7 @@ constexpr AnnouncerLine kWelcome[3] = {
 
 // After a loss: the rival gloats, then the two of them pick themselves up.
 constexpr SceneLine kLoss[] = {
-    {321, "usao2.bmp", kRival, "「オーホッホッホ！はじめから", "わかりきっていた結果ですわ！」"},
+    {321, "usao2.bmp", kRival, "「オーホッホッホ！　はじめから", "わかりきっていた結果ですわ！」"},
     {390, "usaw6.bmp", kHeroine, "「負けちゃった……。", "わたし、ショックだよ……」"},
     {420, "usaw3.bmp", kHeroine, "「わたしじゃ、ダメなのかなぁ……」", ""},
     {445, "usam1.bmp", kHero, "「ララベのせいじゃない、オレの腕が", "足りなかったんだ。次は勝とうな！」"},
@@ -43,7 +43,7 @@ constexpr SceneLine kLoss[] = {
     {500, "usam4.bmp", kHero, "「もっといいアクセサリーを作るから", "もう一回がんばろう！」"},
     {540, "usaw6.bmp", kHeroine, "「……約束してくれる？」", ""},
     {565, "usam5.bmp", kHero, "「ああ、約束だ！」", ""},
-    {590, "usaw4.bmp", kHeroine, "「やったー！次こそがんばろうね！」", ""},
+    {590, "usaw4.bmp", kHeroine, "「やったー！　次こそがんばろうね！」", ""},
     {615, "usam2.bmp", kHero, "「……立ち直るの、", "早すぎないか？」"},
 };
 

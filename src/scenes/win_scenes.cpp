@@ -8,8 +8,8 @@ namespace tenrali {
 namespace {
 
 constexpr SceneLine kWin1[] = {
-    {20, "usaw4.bmp", kHeroine, "「わたしが優勝！？信じられない！」", ""},
-    {50, "usam5.bmp", kHero, "「やったな！次はウェザーシティの", "グランプリコンテストだぞ！」"},
+    {20, "usaw4.bmp", kHeroine, "「わたしが優勝！？　信じられない！」", ""},
+    {50, "usam5.bmp", kHero, "「やったな！　次はウェザーシティの", "グランプリコンテストだぞ！」"},
     {80, "usaw2.bmp", kHeroine, "「うん、がんばってみる。", "……でもね」"},
     {120, "usam1.bmp", kHero, "「でも？」", ""},
     {150, "usaw2.bmp", kHeroine, "「また優勝したら、王子様に", "プロポーズされちゃうかも」"},

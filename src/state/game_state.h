@@ -94,6 +94,7 @@ struct GameState {
 
   // Pot p (1..3) as references, so the three pots share one rule.
   std::int32_t& potSeed(int p) { return p == 1 ? pot1Seed : p == 2 ? pot2Seed : pot3Seed; }
+  std::int32_t potSeed(int p) const { return p == 1 ? pot1Seed : p == 2 ? pot2Seed : pot3Seed; }
   std::int32_t& potGrowth(int p) { return p == 1 ? pot1Growth : p == 2 ? pot2Growth : pot3Growth; }
   // Slot value of accessory kind k (0 hair ornament .. 3 ring).
   std::int32_t& slotValue(int k) {

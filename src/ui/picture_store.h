@@ -13,6 +13,12 @@ class PictureStore {
   virtual bool load(const std::string& name, int& width, int& height, std::string& error) = 0;
   // The decoded picture for drawing, or nullptr when it cannot be had.
   virtual const Image* image(const std::string& name) = 0;
+  // The same picture drawn `scale` times larger (the same art, more pixels) where there is one;
+  // otherwise the picture itself, which the renderer then enlarges.
+  virtual const Image* image(const std::string& name, int scale) {
+    (void)scale;
+    return image(name);
+  }
 };
 
 }  // namespace tenrali

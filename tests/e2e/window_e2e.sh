@@ -1,7 +1,9 @@
 #!/bin/sh
 # The real game in a real X server (Xvfb): the window, its menu, the opening and the home
 # screen, compared pixel for pixel with what tenrali-play draws for the same moments; the same
-# at twice the size; a broken data file; no display at all.
+# at twice the size (drawn from the larger renderings of the pictures, with the text set at twice
+# its size, so compared with the title's own larger rendering and, brought back to its own size,
+# closely with tenrali-play); a broken data file; no display at all.
 #   window_e2e.sh TENRALI TENRALI_PLAY GAME_FOLDER APP_ID
 # Exits 77 (skipped) when Xvfb or the X tools are missing.
 set -eu
@@ -69,11 +71,18 @@ PLAY
 mask home-full.png home.png
 
 same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
+# close A B: the same picture drawn at another size and brought back to this one (a root mean
+# square difference of a few percent, at the edges of letters and lines; another screen differs by
+# tens of percent).
+close() {
+  rmse=$(compare -metric RMSE "$1" "$2" null: 2>&1 | sed 's/.*(\(.*\)).*/\1/' || true)
+  awk -v e="$rmse" 'BEGIN { exit !(e != "" && e + 0 < 0.12) }'
+}
 
 # shot WID SCALE OUT: the window's client area, brought back to 600 x 400.
 shot() {
   import -window "$1" raw.png 2>/dev/null || return 1
-  convert raw.png -sample "$((100 / $2))%" window.png
+  if [ "$2" = 1 ]; then cp raw.png window.png; else convert raw.png -filter box -resize "$((100 / $2))%" window.png; fi
   convert window.png -crop 600x400+0+20 +repage "$3"
 }
 # wait_for WID SCALE EXPECTED [masked]: until the client area shows EXPECTED (30 s at most).
@@ -83,10 +92,12 @@ wait_for() {
   while :; do
     if shot "$1" "$2" now.png; then
       [ "${4:-}" = masked ] && mask now.png now.png
+      alike=same
+      [ "$2" = 1 ] || alike=close
       if [ "$3" = opening ]; then
-        for k in 1 2 3; do same now.png opening$k.png && return 0; done
+        for k in 1 2 3; do $alike now.png opening$k.png && return 0; done
       else
-        same now.png "$3" && return 0
+        $alike now.png "$3" && return 0
       fi
     fi
     n=$((n + 1)); [ $n -lt 100 ] || { cp now.png "/tmp/tenrali-e2e-last.png"; fail "waited for $3, the window shows /tmp/tenrali-e2e-last.png"; }
@@ -119,8 +130,9 @@ W=$(find_game_window)
 size=$(xwininfo -id "$W" | awk '/Width/{w=$NF} /Height/{h=$NF} END{print w "x" h}')
 [ "$size" = "1200x840" ] || fail "a 3840 x 2160 screen gave a window of $size, not twice 600 x 420"
 wait_for "$W" 2 title.png
-convert raw.png -sample 50% -sample 200% again.png
-same raw.png again.png || fail "the doubled picture is not made of sharp 2 x 2 squares"
+convert raw.png -crop 1200x800+0+40 +repage title2.png
+convert "$GAME/ivent@2x.png" -crop 1200x800+0+0 +repage title2-drawn.png
+same title2.png title2-drawn.png || fail "at twice the size the title is not its own larger rendering"
 click "$W" 40 20
 sleep 0.5
 click "$W" 80 66
@@ -132,7 +144,7 @@ sleep 0.5
 click "$W" 80 174
 wait_exit
 [ "$status" = 0 ] || fail "at twice the size \"終了\" ended the game with status $status"
-echo "ok: at twice the size the picture is sharp and clicks land where they do at its own size"
+echo "ok: at twice the size the pictures are their larger renderings and clicks land where they do at its own size"
 exit 0
 fi
 
@@ -187,6 +199,8 @@ for day in 2 3 4; do
     n=$((n + 1)); [ $n -lt 100 ] || fail "day $day was not saved"; sleep 0.1
   done
 done
+# The mouse off the buttons: the glow under it is the window's, not the game's.
+xdotool mousemove --window "$W" 300 60
 sleep 0.5
 shot "$W" 1 day4.png
 kill -KILL "$PID"; wait "$PID" 2>/dev/null || true; PID=""
@@ -210,6 +224,20 @@ wait_exit
 [ ! -s game.err ] || { echo "the game said:"; cat game.err; fail "the game wrote to standard error"; }
 echo "ok: \"終了\" ended the game with status 0"
 
+# --- A factor asked for that does not fit the screen ---------------------------------------------------
+TENRALI_SCALE=2 "$TENRALI" 2>scale.err &
+PID=$!
+W=$(find_game_window)
+size=$(xwininfo -id "$W" | awk '/Width/{w=$NF} /Height/{h=$NF} END{print w "x" h}')
+[ "$size" = "600x420" ] || fail "TENRALI_SCALE=2 on a 1024 x 768 screen gave a window of $size"
+[ "$(wc -l <scale.err)" = 1 ] && grep -q 'TENRALI_SCALE=2 .* drawn at 1 instead' scale.err ||
+  { cat scale.err; fail "no one line saying TENRALI_SCALE=2 does not fit"; }
+click "$W" 20 10
+sleep 0.5
+click "$W" 40 87                                   # "終了"
+wait_exit
+echo "ok: TENRALI_SCALE=2 on a small screen fell back to 1 and said so in one line: $(cat scale.err)"
+
 # --- A broken data file ----------------------------------------------------------------------
 mkdir broken
 cp "$GAME"/*.dat broken/
@@ -225,7 +253,19 @@ while [ -z "$BOX" ]; do
   kill -0 "$PID" 2>/dev/null || break
   [ -n "$BOX" ] || sleep 0.1
 done
-[ -n "$BOX" ] || fail "the game ended without a message box"
+if [ -z "$BOX" ]; then
+  # Some X servers cannot show SDL's box (it needs core fonts); the game then says so in a line
+  # of its own and still ends as it must. Anything else is a fault.
+  wait_exit
+  if [ "$status" = 1 ] && grep -q '^tenrali: (the message box could not be shown' broken.err &&
+     [ "$(grep -c '^tenrali: ' broken.err)" = 2 ] && grep -q 'tenki.dat' broken.err; then
+    echo "note: this X server cannot show a message box: $(grep 'could not be shown' broken.err)"
+    echo "ok: a broken tenki.dat: no window, status 1, $(grep '^tenrali: ' broken.err | head -1)"
+    exit 0
+  fi
+  echo "the game ended with status $status and said:"; cat broken.err
+  fail "the game ended without a message box"
+fi
 [ -z "$(xdotool search --name '^Ｔｅｎｒａｌｉ$' 2>/dev/null)" ] || fail "the game window showed despite the broken data"
 xdotool key --window "$BOX" Return 2>/dev/null
 wait_exit

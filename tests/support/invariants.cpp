@@ -1,10 +1,13 @@
 #include "support/invariants.h"
 
+#include "support/test_game.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <numeric>
+#include <unordered_map>
 
 #include "platform/fonts.h"
 
@@ -51,12 +54,29 @@ std::vector<Flow> flows(const GameState& s) {
 }
 
 bool within(int v, int lo, int hi) { return v >= lo && v <= hi; }
+
+// How wide a line of the message window is on screen, in unscaled pixels: the widest of its
+// width as the game measures it and as the window sets it at two and three times its size
+// (where the face's hinting may make it a pixel or two wider than twice or thrice).
+int drawnWidth(const Element& line) {
+  static std::unordered_map<std::string, int> known;
+  auto found = known.find(line.caption);
+  if (found != known.end()) return found->second;
+  int widest = 0;
+  for (int scale : {1, 2, 3}) {
+    Font font = line.font;
+    font.height *= scale;
+    widest = std::max(widest, (sharedFonts().measure(font, line.caption).width + scale - 1) / scale);
+  }
+  return known.emplace(line.caption, widest).first->second;
+}
+
+bool overlaps(const Rect& a, const Rect& b) {
+  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
 int potSeed(const GameState& s, int p) { return p == 1 ? s.pot1Seed : p == 2 ? s.pot2Seed : s.pot3Seed; }
 int potGrowth(const GameState& s, int p) { return p == 1 ? s.pot1Growth : p == 2 ? s.pot2Growth : s.pot3Growth; }
 
-// The heart values of the six accessories of each slot, by variant.
-constexpr int kSlotValues[4][6] = {
-    {2, 4, 8, 14, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 4, 8, 14, 18, 20}};
 bool slotValueExists(int slot, int v) {
   return v == 0 || std::find(kSlotValues[slot], kSlotValues[slot] + 6, v) != kSlotValues[slot] + 6;
 }
@@ -74,6 +94,17 @@ const std::u32string& pageCharacters() {
 }
 
 }  // namespace
+
+bool advancesMessage(E e) {
+  switch (e) {
+    case E::ivent: case E::ivent1: case E::ivent2: case E::ivent3: case E::ivent4: case E::ivent5:
+    case E::_pic14: case E::kaow: case E::mes1: case E::mes2: case E::mes3: case E::mes4:
+    case E::_lab19: case E::_lab20: case E::_lab21: case E::_lab22:
+      return true;
+    default:
+      return false;
+  }
+}
 
 std::vector<std::string> checkInvariants(const TForm1& f) {
   const GameState& s = f.state();
@@ -156,6 +187,21 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
   if (open > 0 && s.contestEntryState != 2 && !sm.isShown(E::byes) && !sm.isShown(E::bno) && !sm.isShown(E::bsen1) &&
       !sm.isShown(E::bsen2))
     fail("a dialogue is open with no button to go on:" + openNames);
+
+  // Every line the message window says is whole: within the window, and clear of every button
+  // on screen (measured with the real fonts, at every scale the window draws).
+  for (E line : {E::mes1, E::mes2, E::mes3, E::mes4}) {
+    if (!sm.isShown(line) || sm.get(line).caption.empty()) continue;
+    Rect r = sm.rect(line);
+    r.w = std::max(r.w, drawnWidth(sm.get(line)));
+    const std::string said = std::string(elementName(line)) + " \"" + sm.get(line).caption + "\"";
+    if (r.x + r.w > 600) fail(said + " runs past the window's right edge");
+    for (int i = 0; i < kDrawnElements; ++i) {
+      const E e = elementAt(i);
+      if (sm.get(e).clickable && !advancesMessage(e) && sm.isShown(e) && overlaps(r, sm.rect(e)))
+        fail(said + " runs under " + elementName(e));
+    }
+  }
 
   // The stock panels show what is in stock, and never a zero.
   const bool priceList = sm.isShown(E::poe1);

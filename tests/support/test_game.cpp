@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -37,6 +38,46 @@ void TestGame::tick(int intervals) {
 void TestGame::startDay1() {
   menuNew();
   click(E::ivent);
+}
+
+void TestGame::startDay1With(const std::vector<std::pair<std::string, int>>& fields) {
+  startDay1();
+  for (const auto& [name, value] : fields) {
+    std::int32_t* at = field(s(), name);
+    if (!at) ADD_FAILURE() << "no field named " << name;
+    else *at = value;
+  }
+  ScreenModel& screen = sm();
+  const E pots[4] = {E::count, E::ueki1, E::ueki2, E::ueki3};
+  const E plates[4] = {E::count, E::namep1, E::namep2, E::namep3};
+  for (int p = 1; p <= 3; ++p) {
+    const int seed = s().potSeed(p), stage = s().potGrowth(p);
+    if (seed > 8) continue;
+    if (stage > 0) screen.loadPicture(pots[p], s().seedTable[static_cast<std::size_t>(3 * seed + stage - 1)].picture);
+    screen.setCaption(plates[p], s().seedTable[static_cast<std::size_t>(3 * seed)].name);
+  }
+  // What she wears, in the worn panel.
+  const E names[4] = {E::ld1, E::ld2, E::ld3, E::ld4}, pictures[4] = {E::wd1, E::wd2, E::wd3, E::wd4};
+  for (int k = 0; k < 4; ++k) {
+    const int* values = kSlotValues[k];
+    const auto variant = std::find(values, values + 6, s().slotValue(k)) - values;
+    if (variant == 6) continue;
+    const AccessoryRecord& worn = s().accessoryTable[static_cast<std::size_t>(6 * k + variant)];
+    screen.setCaption(names[k], worn.name);
+    screen.loadPicture(pictures[k], worn.picture);
+  }
+  form_->refreshStatus();
+}
+
+std::int32_t* field(GameState& s, const std::string& name) {
+  std::string base = name;
+  int index = 0;
+  if (auto open = name.find('['); open != std::string::npos) {
+    base = name.substr(0, open);
+    index = std::stoi(name.substr(open + 1));
+  }
+  const IntField* f = findIntField(base);
+  return f && index >= 0 && index < f->length ? f->at(s, index) : nullptr;
 }
 
 bool TestGame::shown(const char* name) const {

@@ -13,6 +13,11 @@
 
 namespace tenrali::test {
 
+// The heart values of the six accessories of each slot (hair ornament, bracelet, necklace, ring),
+// by variant.
+inline constexpr int kSlotValues[4][6] = {
+    {2, 4, 8, 14, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 4, 8, 14, 18, 20}};
+
 // The fonts, opened once for the whole test run.
 FontLibrary& sharedFonts();
 
@@ -32,6 +37,9 @@ class TestGame {
   void menuNew() { form_->menuCommand(E::K2); }
   // "新規開始" and the first click: the home screen of day 1.
   void startDay1();
+  // Day 1 with these fields set ("money", "seedCount[3]"), and the pots, the worn panel and the
+  // status labels shown as the game would show them.
+  void startDay1With(const std::vector<std::pair<std::string, int>>& fields);
 
   bool shown(E e) const { return form_->screen().isShown(e); }
   bool shown(const char* name) const;
@@ -49,6 +57,9 @@ class TestGame {
   FilePictureStore pictures_;
   std::unique_ptr<TForm1> form_;
 };
+
+// A field of the game state by name, "money" or "seedCount[3]"; nullptr for none.
+std::int32_t* field(GameState& s, const std::string& name);
 
 // Runs tenrali-play with a script given as text; returns its standard output lines.
 std::vector<std::string> runPlay(const std::string& script, std::uint32_t seed = 0, int* exitStatus = nullptr,

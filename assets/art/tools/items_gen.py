@@ -15,7 +15,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from items_shapes import *  # noqa: E402,F401,F403
 from items_shapes import (OUT, CREAM, PARCH, PLUM, WOOD, PURPLE, FACE_TOP, FACE_BOT, KIND, KINDS,
-                          KIND_JA, RAINBOW, LEAF, STEM, GOLD, FLAKE, f, svg, pts, text, fitted_text,
+                          KIND_JA, RAINBOW, LEAF, STEM, GOLD, FLAKE, f, svg, pts, text, fitted_text, squeezed_text,
                           fruit, gem, sparkle, motif_badge, motif_sign, pot, leaf, drop, grain, cloud,
                           snowflake, sun_rays, rainbow_arc, bolt_points, POT_TOP)  # noqa: E402
 
@@ -103,36 +103,58 @@ def seed_packet(kind, x, y, w, h, uid):
     return defs, s
 
 
+# The seed and fruit buttons are 90 x 35 pictures whose count label is drawn from 32 px down, right
+# under them: the face ends at 30 so the count sits below the button, not on its edge.
+ITEM_FACE_H = 30
+
+
+def item_button_face():
+    return '<rect width="90" height="35" fill="%s"/>' % CREAM + button_face(90, ITEM_FACE_H, CREAM, rx=8)
+
+
 def seed_button(kind):
     uid = kind
     defs = face_defs("face")
-    s = button_face(90, 35, CREAM, rx=8)
-    d2, p = seed_packet(kind, 5, 4.5, 20.5, 27, uid)
+    s = item_button_face()
+    d2, p = seed_packet(kind, 6, 4.2, 17.5, 22, uid)
     defs += d2
     s += p
-    # name above the count strip (the lower right 49x8 stays clear)
-    s += fitted_text(58, 15, KIND_JA[kind] + "の種", 60, 13)
+    s += squeezed_text(57.5, 15, KIND_JA[kind] + "の種", 56, 12)
     return svg(90, 35, s, defs)
 
 
 def fruit_button(kind):
     defs = face_defs("face")
-    s = button_face(90, 35, CREAM, rx=8)
-    r = {"ame": 9.0, "hare": 8.2, "kumo": 10.5, "hyou": 10.0}.get(kind, 10.5)
-    cy = {"ame": 21.5, "hare": 18.5, "kumo": 20.5, "hyou": 19.5}.get(kind, 20.5)
-    d2, b = fruit(kind, 18.5, cy, r, "f", sw=1.6, stem=kind not in ("hare",))
+    s = item_button_face()
+    r = {"ame": 7.6, "hare": 7.0, "kumo": 9.0, "hyou": 8.6, "ten": 8.0}.get(kind, 9.0)
+    cy = {"ame": 17.5, "hare": 15.0, "kumo": 16.5, "hyou": 16.0}.get(kind, 17.0)
+    d2, b = fruit(kind, 17.5, cy, r, "f", sw=1.5, stem=kind not in ("hare",))
     defs += d2
     s += b
-    s += fitted_text(60, 15, KIND_JA[kind] + "の実", 57, 13)
+    s += squeezed_text(59.5, 15, KIND_JA[kind] + "の実", 53, 12)
     return svg(90, 35, s, defs)
 
 
 def accessory_icon(kind):
+    """The kind's gem in a gold bezel hanging from a little loop: a charm that reads as jewellery
+    whichever of the four kinds the button stands for."""
     s = '<rect width="30" height="30" fill="%s"/>' % CREAM
-    r = {"ame": 10.0, "hare": 9.0, "kumo": 11.5, "hyou": 11.5, "hutu": 12.0}.get(kind, 12.0)
-    cy = {"ame": 17.5, "kumo": 16.5}.get(kind, 15)
-    d, b = gem(kind, 15, cy, r, "g", sw=1.5)
-    return svg(30, 30, s + b, d)
+    cx, cy = 15, 17.2
+    # the loop it hangs from
+    s += '<circle cx="15" cy="4.4" r="2.7" fill="none" stroke="%s" stroke-width="3.2"/>' % OUT
+    s += '<circle cx="15" cy="4.4" r="2.7" fill="none" stroke="%s" stroke-width="1.5"/>' % GOLD[0]
+    # the bezel, with a bright rim on its upper left
+    s += '<circle cx="%s" cy="%s" r="11.4" %s/>' % (f(cx), f(cy), gold_style(1.5))
+    s += '<path d="M%s,%s A9.8,9.8 0 0 1 %s,%s" fill="none" stroke="%s" stroke-width="1.1" stroke-linecap="round"/>' % (
+        f(cx - 8.6), f(cy + 2.5), f(cx + 2.5), f(cy - 9.5), GOLD[2])
+    r = {"ame": 7.4, "hare": 6.4, "kumo": 8.2, "hyou": 8.0}.get(kind, 8.4)
+    d, b = gem(kind, cx, cy + (0.9 if kind == "ame" else 0), r, "g", sw=1.3)
+    s += b
+    # four prongs holding the gem
+    for a in (45, 135, 225, 315):
+        x, y = cx + 8.6 * math.cos(math.radians(a)), cy + 8.6 * math.sin(math.radians(a))
+        s += '<circle cx="%s" cy="%s" r="1.45" fill="%s" stroke="%s" stroke-width="0.8"/>' % (f(x), f(y), GOLD[2], OUT)
+    return svg(30, 30, s, d)
 
 
 def ueki():
@@ -141,26 +163,22 @@ def ueki():
 
 # ====================================================================== plants
 
-def husk(kind, x, y):
-    """The open seed shell lying on the soil: a tiny hint of what was planted."""
-    m, sh, hi = KIND[kind]
-    if kind == "niji":
-        fill = RAINBOW[0]
-        s = '<ellipse cx="%s" cy="%s" rx="3.6" ry="2.3" fill="%s" stroke="%s" stroke-width="1" transform="rotate(-20 %s %s)"/>' % (
-            f(x), f(y), fill, OUT, f(x), f(y))
-        s += '<path d="M%s,%s l5,-1.8" stroke="%s" stroke-width="1.3"/><path d="M%s,%s l5,-1.8" stroke="%s" stroke-width="1.3"/>' % (
-            f(x - 2.5), f(y + 0.2), RAINBOW[3], f(x - 2.3), f(y + 1.5), RAINBOW[4])
-        return s
-    return '<ellipse cx="%s" cy="%s" rx="3.6" ry="2.3" fill="%s" stroke="%s" stroke-width="1" transform="rotate(-20 %s %s)"/>' % (
-        f(x), f(y), m, OUT, f(x), f(y)) + '<ellipse cx="%s" cy="%s" rx="1.3" ry="0.8" fill="#fff" opacity="0.7"/>' % (f(x - 1), f(y - 0.8))
-
-
 def stem_path(x0, y0, x1, y1, bend=3.0, sw=3.2):
     d = "M%s,%s C%s,%s %s,%s %s,%s" % (f(x0), f(y0), f(x0 + bend), f(y0 - (y0 - y1) * 0.35),
                                       f(x1 - bend), f(y1 + (y0 - y1) * 0.35), f(x1), f(y1))
     return ('<path d="%s" fill="none" stroke="%s" stroke-width="%s" stroke-linecap="round"/>'
             '<path d="%s" fill="none" stroke="%s" stroke-width="%s" stroke-linecap="round"/>'
             % (d, OUT, f(sw + 2), d, STEM, f(sw)))
+
+
+def rainbow_shape(cid, d, x, y, band, step, sw):
+    """The path d filled with the rainbow's bands from (x, y) down, inside a thick outline."""
+    defs = '<clipPath id="%s"><path d="%s"/></clipPath>' % (cid, d)
+    s = '<path d="%s" fill="%s" stroke="%s" stroke-width="%s"/>' % (d, OUT, OUT, f(sw))
+    s += '<g clip-path="url(#%s)">' % cid
+    for i, c in enumerate(RAINBOW):
+        s += '<rect x="%s" y="%s" width="20" height="%s" fill="%s"/>' % (f(x), f(y + i * step), f(band), c)
+    return defs, s + '</g>'
 
 
 def bud(kind, cx, cy, uid):
@@ -172,13 +190,7 @@ def bud(kind, cx, cy, uid):
         f(cx - 8), f(cy + 3), f(cx - 6), f(cy - 6), f(cx), f(cy - 10))
     s = ""
     if kind == "niji":
-        cid = "bud" + uid
-        defs += '<clipPath id="%s"><path d="%s"/></clipPath>' % (cid, d)
-        s += '<path d="%s" fill="%s" stroke="%s" stroke-width="4"/>' % (d, OUT, OUT)
-        s += '<g clip-path="url(#%s)">' % cid
-        for i, c in enumerate(RAINBOW):
-            s += '<rect x="%s" y="%s" width="20" height="2.45" fill="%s"/>' % (f(cx - 10), f(cy - 10 + i * 2.3), c)
-        s += '</g>'
+        defs, s = rainbow_shape("bud" + uid, d, cx - 10, cy - 10, 2.45, 2.3, 4)
     else:
         s += '<path d="%s" fill="%s" stroke="%s" stroke-width="2"/>' % (d, m, OUT)
         s += '<path d="M%s,%s C%s,%s %s,%s %s,%s C%s,%s %s,%s %s,%s Z" fill="%s"/>' % (
@@ -209,6 +221,28 @@ def bud(kind, cx, cy, uid):
     return defs, s
 
 
+def seed_cap(kind, cx, cy):
+    """The seed's shell sitting on a sprout's head, tilted, with the kind's motif on it."""
+    m, sh, hi = KIND[kind]
+    defs = ""
+    shell = "M%s,%s C%s,%s %s,%s %s,%s C%s,%s %s,%s %s,%s Z" % (
+        f(cx - 9), f(cy + 3.5), f(cx - 9), f(cy - 7), f(cx + 9), f(cy - 7), f(cx + 9), f(cy + 3.5),
+        f(cx + 4), f(cy + 1.6), f(cx - 4), f(cy + 1.6), f(cx - 9), f(cy + 3.5))
+    g = '<g transform="translate(%s,%s) rotate(-12) scale(1.45) translate(%s,%s)">' % (f(cx), f(cy), f(-cx), f(-cy))
+    if kind == "niji":
+        defs, bands = rainbow_shape("cap" + kind, shell, cx - 10, cy - 6.5, 1.75, 1.6, 3.6)
+        g += bands
+    else:
+        g += '<path d="%s" fill="%s" stroke="%s" stroke-width="1.8" stroke-linejoin="round"/>' % (shell, m, OUT)
+        g += '<path d="M%s,%s C%s,%s %s,%s %s,%s" fill="none" stroke="%s" stroke-width="2" stroke-linecap="round"/>' % (
+            f(cx + 2), f(cy - 4.8), f(cx + 6), f(cy - 4), f(cx + 7.5), f(cy - 1), f(cx + 7.6), f(cy + 1.6), sh)
+        if kind != "hutu":
+            g += motif_sign(kind, cx - 0.3, cy - 1.9, 4.3) if kind != "yuki" else snowflake(cx - 0.3, cy - 1.9, 4.0, FLAKE, 0.8)
+    g += '<ellipse cx="%s" cy="%s" rx="2.2" ry="1.1" fill="#fff" opacity="0.75" transform="rotate(-25 %s %s)"/>' % (
+        f(cx - 4.5), f(cy - 3.6), f(cx - 4.5), f(cy - 3.6))
+    return defs, g + "</g>"
+
+
 def leaf_sepal(cx, cy, dx):
     return "M%s,%s Q%s,%s %s,%s Q%s,%s %s,%s Z" % (
         f(cx), f(cy), f(cx + dx * 4), f(cy - 6), f(cx + dx * 7.5), f(cy - 5),
@@ -220,12 +254,15 @@ def plant(kind, stage):
     s = '<rect width="100" height="100" fill="%s"/>' % CREAM
     base = POT_TOP
     if stage == 1:
+        # the sprout still wears its seed's shell as a cap: the kind's colour and motif
         top = 41
-        front = stem_path(50, base + 2, 50.5, top, 1.5, 3.0)
+        front = stem_path(50, base + 2, 50.5, top - 6, 1.5, 3.0)
         front += leaf(50.5, top + 1, 31, top - 6, 1.6, 0.5)
         front += leaf(50.5, top + 1, 70, top - 8, 1.6, 0.5)
-        s += pot(husk(kind, 61, 58.2))
-        s += front
+        d, cap = seed_cap(kind, 50.5, top - 11)
+        defs += d
+        s += pot()
+        s += front + cap
     elif stage == 2:
         s += pot()
         top = 27
@@ -237,10 +274,11 @@ def plant(kind, stage):
         defs += d
         s += '<g transform="translate(50,%s) scale(1.55) translate(-50,%s)">%s</g>' % (f(top - 3), f(-(top - 3)), b)
     else:
+        # the fruit with its stem and leaf well inside the picture's top edge
         s += pot()
         s += stem_path(50, base + 2, 50, 40, 3.5, 3.2)
-        r = {"ame": 16.5, "hare": 15.5, "kumo": 20.5, "hyou": 18.0}.get(kind, 19.0)
-        cy = {"ame": 29.0, "hare": 27.0, "kumo": 29.0, "hyou": 27.5}.get(kind, 28.0)
+        r = {"ame": 14.8, "hare": 14.0, "kumo": 18.5, "hyou": 16.5}.get(kind, 17.2)
+        cy = {"ame": 33.5, "hare": 31.0, "kumo": 32.5, "hyou": 31.5}.get(kind, 32.5)
         d, b = fruit(kind, 50, cy, r, "p", sw=2.0)
         defs += d
         s += b
@@ -555,7 +593,7 @@ def menu_button(caption, ic):
     defs = face_defs("face")
     s = button_face(80, 50, PLUM, rx=8)
     s += icon(ic, 40, 15.5, 0.95)
-    s += fitted_text(40, 37.5, caption, 72, 16)
+    s += squeezed_text(40, 37.5, caption, 70, 15)
     return svg(80, 50, s, defs)
 
 
@@ -563,7 +601,7 @@ def kind_button(caption, ic):
     defs = face_defs("face")
     s = button_face(90, 35, CREAM, rx=8)
     s += icon(ic, 14, 17.5, 0.95)
-    s += fitted_text(56.5, 17.5, caption, 62, 15)
+    s += squeezed_text(56.5, 17.5, caption, 58, 13)
     return svg(90, 35, s, defs)
 
 
@@ -577,9 +615,9 @@ def dialog_button(caption, tone):
     s = button_face(90, 30, PLUM, rx=8)
     if accent:
         s += '<rect x="4" y="4" width="82" height="22" rx="5.5" fill="none" stroke="%s" stroke-width="1.6" opacity="0.85"/>' % accent
-        s += fitted_text(45, 15, caption, 70, 18)
+        s += squeezed_text(45, 15, caption, 70, 16)
     else:
-        s += fitted_text(45, 15, caption, 76, 18)
+        s += squeezed_text(45, 15, caption, 76, 16)
     return svg(90, 30, s, defs)
 
 
@@ -617,16 +655,16 @@ def mainw():
     s = '<rect width="%d" height="%d" fill="%s"/>' % (W, H, CREAM)
     # the cream wall: a soft shadow under the top board and inside the side boards
     s += '<rect x="8" y="28" width="434" height="4" fill="#ecdcbc"/>'
-    s += '<rect x="8" y="28" width="3" height="214" fill="#efe1c4"/><rect x="439" y="28" width="3" height="214" fill="#efe1c4"/>'
-    # side and bottom boards
+    s += '<rect x="8" y="28" width="3" height="222" fill="#efe1c4"/><rect x="439" y="28" width="3" height="222" fill="#efe1c4"/>'
+    # side boards; no bottom board: the wall runs down to the message window, whose frame closes it
+    # (the worn ring's picture reaches down to y 249, and would punch through a board there)
     s += board(0, 24, 8, 226, horizontal=False) + board(442, 24, 8, 226, horizontal=False)
-    s += board(0, 242, 450, 8)
     # the top board carries the logo
     s += board(0, 0, 450, 28)
     s += '<path d="M14,9 Q70,7 120,10 M300,8 Q360,11 436,8 M20,19 Q80,21 140,18 M318,18 Q380,16 430,20" fill="none" stroke="%s" stroke-width="1" opacity="0.5"/>' % WOOD_SH
     # outlines: outer edge and the window opening
-    s += '<rect x="1" y="1" width="448" height="248" rx="3" fill="none" stroke="%s" stroke-width="2"/>' % OUT
-    s += '<rect x="8" y="28" width="434" height="214" fill="none" stroke="%s" stroke-width="2"/>' % OUT
+    s += '<rect x="1" y="1" width="448" height="256" rx="3" fill="none" stroke="%s" stroke-width="2"/>' % OUT
+    s += '<rect x="8" y="28" width="434" height="230" fill="none" stroke="%s" stroke-width="2"/>' % OUT
     # the logo plaque
     s += '<rect x="161" y="2" width="128" height="24.5" rx="7" fill="#6e4426" stroke="%s" stroke-width="2"/>' % OUT
     s += '<path d="M168,4.6 H282" stroke="#8d5c37" stroke-width="1.2" stroke-linecap="round"/>'
@@ -641,7 +679,7 @@ def mainw():
         s += '<circle cx="%s" cy="13.5" r="8.2" fill="none" stroke="%s" stroke-width="1.2"/>' % (x, GOLD[0])
         s += motif_sign(k, x, 13.5, 6.6)
     # brass nails
-    for x, y in ((5, 5), (445, 5), (5, 245), (445, 245), (4, 137), (446, 137)):
+    for x, y in ((5, 5), (445, 5), (4, 243), (446, 243), (4, 137), (446, 137)):
         s += '<circle cx="%s" cy="%s" r="1.8" fill="%s" stroke="%s" stroke-width="0.8"/>' % (x, y, GOLD[0], OUT)
     return svg(W, H, s, defs)
 
@@ -665,6 +703,9 @@ def subw1():
     return svg(W, H, s)
 
 
+STAR_SHELF = "#8f7e9c"
+
+
 def subw2():
     W, H = 600, 150
     s = '<rect width="%d" height="%d" fill="%s"/>' % (W, H, PLUM)
@@ -674,8 +715,12 @@ def subw2():
     s += '<rect x="2" y="2" width="596" height="146" rx="5" fill="none" stroke="%s" stroke-width="4"/>' % WOOD
     s += '<rect x="1" y="1" width="598" height="148" rx="6" fill="none" stroke="%s" stroke-width="2"/>' % OUT
     s += '<rect x="4.5" y="4.5" width="591" height="141" rx="3" fill="none" stroke="#7a5a3a" stroke-width="1"/>'
-    # the portrait slot at (3,30) 100x100
+    # the portrait slot at (3,30) 100x100, and under it, down through the frame, the shelf where
+    # the contest stars stand (window 14..86, 376..400): a middle tone, so that a black star shows
+    # as well as a white, yellow or lime one, and no tip runs into the dark frame
     s += '<rect x="2" y="28.5" width="103" height="104" rx="4" fill="#2c1e33" stroke="#b8904a" stroke-width="1.2"/>'
+    s += '<path d="M8,131.5 H99 V150 H8 Z" fill="%s" stroke="#b8904a" stroke-width="1.2"/>' % STAR_SHELF
+    s += '<path d="M9.5,133 H97.5" stroke="#c9bad3" stroke-width="1" stroke-linecap="round"/>'
     # a gold ornament in the top strip
     for x in (56, 560):
         s += sparkle(x, 14, 4.5, "#d9b25a", 0.9)

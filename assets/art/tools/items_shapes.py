@@ -5,7 +5,7 @@ Every function returns SVG text. Functions that need gradients or clip paths tak
 """
 import math
 
-from items_font import fit_size
+from items_font import fit_size, text_width
 from palette import KIND_COLOURS, RAINBOW
 
 OUT = "#5b3a29"        # outline brown
@@ -68,6 +68,19 @@ def fitted_text(cx, baseline_mid, s, box_w, max_size, fill=PURPLE, anchor="middl
     size = fit_size(s, box_w, max_size)
     y = baseline_mid + size * 0.36
     return text(cx if x is None else x, y, s, size, fill=fill, anchor=anchor)
+
+
+def squeezed_text(cx, baseline_mid, s, box_w, size, fill=PURPLE):
+    """Caption of one size for a whole row of buttons, centred on (cx, baseline_mid); a caption
+    wider than box_w is narrowed (not made smaller), so every caption of the row has one height."""
+    y = baseline_mid + size * 0.36
+    w = text_width(s, size)
+    k = min(1.0, box_w / w)
+    if k >= 1.0:
+        return text(cx, y, s, size, fill=fill)
+    # set from its start (librsvg misplaces a centred text inside a scaled group)
+    return '<g transform="translate(%s,0) scale(%s,1) translate(%s,0)">%s</g>' % (
+        f(cx), ('%.3f' % k).rstrip('0'), f(-cx), text(cx - w / 2, y, s, size, fill=fill, anchor="start"))
 
 
 # ---------------------------------------------------------------- primitives

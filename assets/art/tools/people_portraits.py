@@ -494,6 +494,8 @@ EARS = {
     "bentL": (-12, 8, -95, 0, 1.0),
     "back": (-42, 42, 10, -10, 0.74),
     "droop": (-100, 100, -48, 48, 0.95),
+    # a rabbit's fright: the ears stay up, long and stiff, their tips folding over
+    "wilt": (-9, 9, -58, 58, 1.05),
     "wide": (-20, 20, 0, 0, 1.05),
     "tilt": (-18, 4, -10, 0, 1.0),
 }
@@ -507,7 +509,7 @@ def expr(name, **kw):
 
 # hero
 expr("usam1", who="hero", mood="calm", ears="up", eyes="open", brows=(0.3, 0), mouth="neutral")
-expr("usam2", who="hero", mood="gloom", ears="droop", eyes="wide", brows=(2.6, 1.2), mouth="O",
+expr("usam2", who="hero", mood="gloom", ears="wilt", eyes="wide", brows=(2.6, 1.2), mouth="O",
      gloom=True, sweat=[(71, 48, 2.6), (29, 54, 2.0)], tilt=0)
 expr("usam3", who="hero", mood="puzzle", ears="bentR", eyes="dot", brows=(1.2, 0.8), mouth="wavy",
      sweat=[(70, 47, 2.4)], qmark=(80, 36, 0), tilt=-7, blush=True)

@@ -444,6 +444,8 @@ def ivent():
         sc.add(sparkle(x, y, r, fill="#fff3b0", stroke="#f5a623", sw=1))
     # the heroine peeking out from behind the curtain, waiting for the story to begin
     sc.add(peeker(sc, 556, 206))
+    # how to begin, on a little theatre banner at the front of the stage
+    sc.add(title_hint(sc, 300, 364))
     # the front edge of the stage with its footlights, in the rows the game never shows
     sc.add('<rect x="0" y="412" width="600" height="38" fill="#6e4429" stroke="%s" stroke-width="2"/>' % LINE)
     for i in range(8):
@@ -451,6 +453,27 @@ def ivent():
         sc.add('<ellipse cx="%s" cy="412" rx="18" ry="7" fill="%s"/>' % (f(x), sc.rad([(0, "#fff3c0", 0.9), (1, "#fff3c0", 0)])))
         sc.add('<path d="M%s 412 a9 5 0 0 1 18 0Z" fill="#ffe9a0" stroke="%s" stroke-width="1.5"/>' % (f(x - 9), LINE))
     return sc
+
+
+def title_hint(sc, cx, cy):
+    """A red ribbon banner with gold letters: choose ゲーム, then 新規開始, in the menu bar."""
+    w, h = 392, 30
+    x0, x1, top, bot = cx - w / 2, cx + w / 2, cy - h / 2, cy + h / 2
+    # the folded tails behind the banner
+    for sx in (-1, 1):
+        xe = cx + sx * (w / 2 + 20)
+        xi = cx + sx * (w / 2 - 6)
+        sc.add('<path d="M%s %s L%s %s L%s %s L%s %s L%s %s Z" fill="#5e0c1c" stroke="%s" stroke-width="2" stroke-linejoin="round"/>' % (
+            f(xi), f(top + 6), f(xe), f(top + 6), f(xe - sx * 9), f(cy + 3 + 6), f(xe), f(bot + 6), f(xi), f(bot + 6), LINE))
+    sc.add('<path d="M%s %s Q%s %s %s %s L%s %s Q%s %s %s %s Z" fill="%s" stroke="%s" stroke-width="2" stroke-linejoin="round"/>' % (
+        f(x0), f(top), f(cx), f(top - 5), f(x1), f(top), f(x1), f(bot), f(cx), f(bot - 5), f(x0), f(bot),
+        sc.lin([(0, "#b02c44"), (1, "#7a1428")]), LINE))
+    sc.add('<path d="M%s %s Q%s %s %s %s" fill="none" stroke="#f5c542" stroke-width="1.4" opacity="0.9"/>' % (
+        f(x0 + 6), f(top + 4), f(cx), f(top - 1), f(x1 - 6), f(top + 4)))
+    sc.add(gothic_text(cx, cy + 3, "メニューの「ゲーム」→「新規開始」ではじめよう", 17, "#ffe27a", stroke="#3e0814", sw=3))
+    for sx in (-1, 1):
+        sc.add(sparkle(cx + sx * (w / 2 - 14), cy - 2, 4.5, fill="#fff3b0", stroke="#f5a623", sw=0.8))
+    return ""
 
 
 def peeker(sc, x, y):
