@@ -53,8 +53,7 @@ BENCHMARK(BM_RenderSceneFrame)->Unit(benchmark::kMicrosecond);
 void BM_WindowPictureAfterChange(benchmark::State& state) {
   Game game;
   game.homeScreen();
-  const bool off = false;
-  MenuBar menu(game.form.screen(), windowMenus(&off, &off));
+  MenuBar menu = windowMenuBar(game.form.screen(), 2);
   menu.layout(fonts());
   ScaledPictureStore larger(game.pictures, game.files);
   WindowPicture picture(game.form, fonts(), larger, menu, static_cast<int>(state.range(0)));
@@ -76,8 +75,7 @@ void BM_PresentToSurface(benchmark::State& state) {
   startVideo();
   {
     Game game;
-    const bool off = false;
-    MenuBar menu(game.form.screen(), windowMenus(&off, &off));
+    MenuBar menu = windowMenuBar(game.form.screen(), 2);
     menu.layout(fonts());
     const int scale = static_cast<int>(state.range(0));
     WindowPicture picture(game.form, fonts(), game.pictures, menu, scale);

@@ -17,8 +17,10 @@
 #include "platform/game_window.h"
 #include "platform/message_box.h"
 #include "platform/png_reader.h"
+#include "platform/read_aloud.h"
 #include "platform/save_keeper.h"
 #include "platform/sound_player.h"
+#include "platform/speech_service.h"
 #include "storage/settings.h"
 #include "storage/user_folders.h"
 #include "usage.h"
@@ -32,13 +34,13 @@ constexpr int kWindowLeft = 98;
 constexpr int kWindowTop = 80;
 const char kCaption[] = "Ｔｅｎｒａｌｉ";
 
-int scaleForDisplay() {
+int scaleForDisplay(const Settings& settings) {
   SDL_Rect usable{0, 0, 0, 0};
   if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
   float dpi = 0;
   if (SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) != 0) dpi = 0;
-  const ScaleChoice choice =
-      chooseScale(std::getenv("TENRALI_SCALE"), usable.w, usable.h, dpi, kWindowWidth, kWindowHeight);
+  const ScaleChoice choice = chooseScale(std::getenv("TENRALI_SCALE"), usable.w, usable.h, dpi, kWindowWidth,
+                                         kWindowHeight, settings.number("scale", 0, 0, 8));
   if (!choice.note.empty()) std::fprintf(stderr, "%s\n", choice.note.c_str());
   return choice.scale;
 }
@@ -112,16 +114,31 @@ int main(int argc, char** argv) {
     std::unique_ptr<GameParts> game = pending.get();
     auto warn = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
     game->form.screen().setWarningSink(warn);
+    // The player's settings: a bad file is told once and the defaults are used.
     Settings settings = loadUserSettings();
     if (!settings.problem().empty()) warn("tenrali: " + settings.takeProblem());
     SoundPlayer sound(game->files.folder(), settings, warn);
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
-                                          scaleForDisplay());
+                                          scaleForDisplay(settings));
+    if (settings.flag("fullscreen", false)) window->setFullScreen(true);
     EventLoop loop(game->form, game->fonts, game->scaledPictures, *window, &sound);
     loop.setWarningSink(warn);
+    loop.setSettings(&settings);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
+    // Read-aloud, once the player sees the window: the speech service is reached only when it
+    // is wanted; without one the menu's entry is greyed. Its wake-up has an event type of its
+    // own: the sound player has one too.
+    const Uint32 speechReached = SDL_RegisterEvents(1);
+    SpeechService speech([speechReached] {
+      if (speechReached == static_cast<Uint32>(-1)) return;
+      SDL_Event reached{};  // wakes the loop to start reading
+      reached.type = speechReached;
+      SDL_PushEvent(&reached);
+    });
+    ReadAloud readAloud(speech);
+    loop.setReadAloud(&readAloud, &speech);
 #ifdef TENRALI_FIRST_FRAME_PROBE
     // The start-up benchmark's build: say when the first picture reached the display, and end.
     timespec now;
@@ -130,6 +147,8 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     status = 0;
 #else
+    if (settings.flag("read-aloud", false)) loop.turnReadAloud(true);
+    else if (!SpeechService::available()) loop.setReadAloudAvailable(false);
     setWindowIcon(*window, game->files, game->pictures);
     // The player's game is kept between runs; a replay is a film of another game and keeps nothing.
     std::optional<SaveKeeper> keeper;

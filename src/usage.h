@@ -11,7 +11,10 @@ inline constexpr char kMore[] = "Try \"tenrali --help\" for more.\n";
 inline constexpr char kHelp[] =
     "usage: tenrali [--replay SCRIPT [--speed 1..1000]]\n"
     "Tenrali: grow weather fruits, craft accessories and dress the heroine for three contests.\n"
-    "The game's one menu starts a new game and quits; everything else is clicked.\n"
+    "The game's menu starts a new game, continues the saved one and quits; everything else\n"
+    "is clicked, or keyed: Enter, Space, Y, N, Escape, 1..9, the arrows and Tab move a focus\n"
+    "ring; F10 the menu bar, F11 full screen, F12 a screenshot; Ctrl or Shift held hurries a\n"
+    "scene. The settings menu holds music, effects, read-aloud, full screen and the size.\n"
     "\n"
     "  --replay SCRIPT  play a tenrali-play script in the window first, a click every 250 ms\n"
     "  --speed N        play the replay N times faster (1..1000, default 1)\n"

@@ -22,8 +22,8 @@ std::vector<std::string> scripts() {
 }
 
 bool answers(const std::string& command) {
-  return command == "click" || command == "clickat" || command == "state" || command == "element" ||
-         command == "visible" || command == "message" || command == "sounds";
+  return command == "click" || command == "clickat" || command == "key" || command == "state" ||
+         command == "element" || command == "visible" || command == "message" || command == "sounds";
 }
 
 class PlayScript : public ::testing::TestWithParam<std::string> {};

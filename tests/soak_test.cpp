@@ -25,9 +25,13 @@ namespace tenrali::test {
 namespace {
 
 struct Action {
-  enum Kind : std::uint8_t { Click, Tick, New, Quit } kind = Tick;
-  std::int16_t x = 0, y = 0;
+  enum Kind : std::uint8_t { Click, Tick, New, Quit, Press } kind = Tick;
+  std::int16_t x = 0, y = 0;  // Press: x is the key, y whether Shift is held
 };
+
+// Every key the game knows, by the name tenrali-play gives it.
+const char* const kKeyNames[] = {"Return", "Space", "Escape", "Y", "N", "1", "2", "3", "4", "5",
+                                 "6", "7", "8", "9", "Tab", "Left", "Right", "Up", "Down"};
 
 // A situation set up at the start of day 1, as field assignments.
 struct Start {
@@ -135,6 +139,9 @@ class Player {
       return;
     }
     if (pick(0, 49) == 0) return out.push_back({Action::Tick});
+    if (pick(0, 5) == 0)  // a key, which only ever clicks where a click could land
+      return out.push_back({Action::Press, static_cast<std::int16_t>(pick(0, std::size(kKeyNames) - 1)),
+                            static_cast<std::int16_t>(pick(0, 3) == 0)});
     if (pick(0, 4) == 0)  // anywhere in the window, edges included
       return out.push_back(
           {Action::Click, static_cast<std::int16_t>(pick(-1, 600)), static_cast<std::int16_t>(pick(-1, 400))});
@@ -167,6 +174,9 @@ bool perform(TestGame& g, const Action& a) {
       break;
     case Action::Quit:
       g.form().menuCommand(E::K4);
+      break;
+    case Action::Press:
+      g.form().keyPress({keyFromName(kKeyNames[a.x])->key, a.y != 0});
       break;
   }
   return !g.form().closed();
@@ -271,6 +281,10 @@ std::string asTest(std::uint32_t gameSeed, const Start& start, const std::vector
       E hit = g.clickAt(a.x, a.y);
       out << "  g.clickAt(" << a.x << ", " << a.y << ");  // " << (hit == E::count ? "nothing" : elementName(hit))
           << "\n";
+    } else if (a.kind == Action::Press) {
+      const E hit = g.form().keyPress({keyFromName(kKeyNames[a.x])->key, a.y != 0}).clicked;
+      out << "  g.form().keyPress({*keyFromName(\"" << (a.y ? "Shift+" : "") << kKeyNames[a.x] << "\")});  // "
+          << (hit == E::count ? "nothing" : elementName(hit)) << "\n";
     } else {
       perform(g, a);
       out << (a.kind == Action::New ? "  g.menuNew();\n" : "  g.form().menuCommand(E::K4);\n");
@@ -283,7 +297,7 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
   const std::uint64_t totalSteps = envNumber("TENRALI_SOAK_STEPS", 150000);
   const std::uint64_t firstSeed = envNumber("TENRALI_SOAK_SEED", 1);
   Coverage coverage;
-  std::uint64_t steps = 0, clicks = 0, games = 0, quits = 0, endings = 0, continuedGames = 0;
+  std::uint64_t steps = 0, clicks = 0, keys = 0, games = 0, quits = 0, endings = 0, continuedGames = 0;
   const auto began = std::chrono::steady_clock::now();
   for (std::uint64_t run = 0; steps < totalSteps; ++run) {
     const std::uint64_t seed = firstSeed + run;
@@ -314,6 +328,7 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
         goesOn = perform(g, a);
         ++steps;
         clicks += a.kind == Action::Click;
+        keys += a.kind == Action::Press;
         coverage.record(g.form());
         if (auto faults = faultsAfterStep(g, before, sound); !faults.empty()) {
           failure = Failure{actions.size() - 1, faults};
@@ -327,6 +342,9 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
         } else if (actions.size() >= cutFrom && g.form().homeScreenWaits()) {
           std::string text;
           continued = continuedGame(g.form(), &text);
+          // The focus ring is the window's, not the game's: the continued game takes the player's
+          // ring as it stands, so that the same keys click the same places.
+          continued->form().keyboard() = g.form().keyboard();
           cutAt = actions.size();
           ASSERT_EQ(gameDigest(continued->form()), gameDigest(g.form()))
               << "game " << seed << " saved after step " << cutAt << " does not continue as it was:\n" << text;
@@ -363,9 +381,9 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
   const auto& all = Coverage::all();
   const auto missing = coverage.missing();
-  std::cout << "soak: " << steps << " steps (" << clicks << " clicks) in " << games << " games (" << quits << " quit, "
-            << endings << " reached the ending, " << continuedGames << " saved and continued alongside), "
-            << static_cast<long long>(steps / seconds) << " steps/s; visited "
+  std::cout << "soak: " << steps << " steps (" << clicks << " clicks, " << keys << " keys) in " << games
+            << " games (" << quits << " quit, " << endings << " reached the ending, " << continuedGames
+            << " saved and continued alongside), " << static_cast<long long>(steps / seconds) << " steps/s; visited "
             << all.size() - missing.size() << " of " << all.size() << " dialogue and scene states\n";
   if (totalSteps >= 150000) {
     EXPECT_EQ(coverage.missingInOpened(), std::vector<std::string>{}) << "states of an opened dialogue never reached";

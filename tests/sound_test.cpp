@@ -81,9 +81,7 @@ class WindowSound : public ::testing::Test {
   }
   // Chooses an entry of the menu with that title, by clicks on the window as the player would.
   void choose(std::size_t menu, std::size_t entry) {
-    const bool off = false;
-    MenuBar bar(g.sm(), windowMenus(&off, &off));
-    bar.layout(sharedFonts());
+    const MenuBar& bar = loop->menu();
     auto click = [this](int x, int y) {
       for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
         SDL_Event e{};

@@ -12,6 +12,7 @@
 #include "platform/game_window.h"
 #include "platform/menu_bar.h"
 #include "platform/scaled_pictures.h"
+#include "support/dummy_window.h"
 #include "support/test_game.h"
 
 namespace tenrali::test {
@@ -131,19 +132,11 @@ TEST(WindowScale, AFactorThatDoesNotFitFallsBack) {
 class WindowEvents : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    configureSdl();
-    startVideo();
-    window = std::make_unique<GameWindow>("test", 0, 0, kWindowWidth, kWindowHeight, GetParam());
+    window = openDummyWindow(GetParam());
     loop = std::make_unique<EventLoop>(g.form(), sharedFonts(), g.sm().pictures(), *window);
     loop->showFirstFrame();
   }
-  void TearDown() override {
-    loop.reset();
-    window.reset();
-    SDL_Quit();
-    unsetenv("SDL_VIDEODRIVER");
-  }
+  void TearDown() override { closeDummyWindow(loop, window); }
   // A press or release at a point of the unscaled window (the menu bar on top).
   void button(Uint32 type, int x, int y) { loop->handle(buttonEvent(type, x, y, GetParam())); }
   void clickWindow(int x, int y) {

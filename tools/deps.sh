@@ -6,7 +6,7 @@
 set -eu
 SUDO=""
 [ "$(id -u)" = 0 ] || SUDO=sudo
-play="g++ cmake make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libfontconfig-dev libpng-dev
+play="g++ cmake make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libfontconfig-dev libpng-dev libspeechd-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 fonts-dejavu-core librsvg2-bin imagemagick
   python3 python3-numpy fluidsynth musescore-general-soundfont-small vorbis-tools"
 # The web page (tools/web/build.sh, tools/web/test.sh): Emscripten, Debian's source packages of

@@ -69,9 +69,7 @@ void TForm1::clickElement(E e) {
     if (kAccessoryButtons[i] == e) return variantButtonClick(i);  // bak1Click .. bay6Click
 }
 
-namespace {
-// The parts of the message window: a click on them moves the story on, it presses no button.
-bool inMessageWindow(E e) {
+bool movesStoryOn(E e) {
   switch (e) {
     case E::ivent: case E::ivent1: case E::ivent2: case E::ivent3: case E::ivent4: case E::ivent5:
     case E::_pic14: case E::kaow: case E::mes1: case E::mes2: case E::mes3: case E::mes4:
@@ -81,13 +79,15 @@ bool inMessageWindow(E e) {
       return false;
   }
 }
-}  // namespace
 
 E TForm1::clickAt(int x, int y) {
   E hit = sm.hitTest(x, y);
-  if (hit == E::count || !sm.get(hit).clickable) return hit;
-  if (!inMessageWindow(hit)) report(GameEventKind::ButtonPressed, static_cast<int>(hit));
-  clickElement(hit);
+  if (hit != E::count && sm.get(hit).clickable) {
+    // The message window and the scene pictures move the story on: they press no button.
+    if (!movesStoryOn(hit)) report(GameEventKind::ButtonPressed, static_cast<int>(hit));
+    clickElement(hit);
+  }
+  keys_.follow(*this);
   return hit;
 }
 
@@ -99,6 +99,7 @@ void TForm1::menuCommand(E item) {
   }
   if (item == E::K3) K3Click();
   if (item == E::K4) K4Click();
+  keys_.follow(*this);
 }
 
 namespace {
@@ -145,6 +146,7 @@ void TForm1::tickInterval() {
     if (closed_) return;
     if (running[i] && sm.get(kTimers[i]).enabled && sm.timerGeneration(kTimers[i]) == generation[i]) tick(*this, i);
   }
+  keys_.follow(*this);
 }
 
 // "新規開始": the opening starts at its first step on the timer's first tick; one game a run.

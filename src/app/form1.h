@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "data/file_source.h"
 #include "app/game_events.h"
+#include "data/file_source.h"
 #include "data/random_int.h"
 #include "state/game_state.h"
+#include "ui/keyboard.h"
 #include "ui/screen_model.h"
 
 namespace tenrali {
@@ -47,6 +48,10 @@ class TForm1 {
   E clickAt(int x, int y);
   // Runs the click binding of an element, as a click on it does.
   void clickElement(E e);
+  // The keys: each chooses a place to click and clicks it through clickAt (ui/keyboard.cpp).
+  Keyboard& keyboard() { return keys_; }
+  const Keyboard& keyboard() const { return keys_; }
+  Keyboard::Result keyPress(KeyPress key) { return keys_.press(*this, key); }
   // A menu entry; a disabled entry does nothing.
   void menuCommand(E item);
   // One 100 ms interval: every timer enabled at its start ticks once, Timer1..Timer8 in order.
@@ -100,10 +105,24 @@ class TForm1 {
   void hideYesNo();
   void showCancelOnly();
   void advanceMessage();
+  // Whether a click on the message window or a scene picture would do something now: it ends the
+  // opening, or skips a contest's arrival scene.
+  bool messageClickActs() const { return openingRuns() || arrivalRuns(); }
+  bool openingRuns() const { return gs.contestStage == 0; }
+  bool arrivalRuns() const { return gs.contestStage >= 1 && gs.contestStage <= 3 && gs.contestEntryState == 2; }
   // The two layouts of the story scenes and the contest announcer.
   void saySceneLine(const std::string& portrait, const std::string& speaker, const std::string& line1,
                     const std::string& line2);
   void sayAnnouncer(const std::string& line1, const std::string& line2);
+  // The last message or scene line said, as read aloud: who, the lines, and a number that
+  // changes with every saying (the same words said again are a new saying).
+  struct Said {
+    std::string speaker;  // the announcer has none
+    std::string lines[3];
+    bool announcer = false;
+    unsigned serial = 0;
+  };
+  const Said& lastSaid() const { return said_; }
   // Shows a dialogue button with a picture.
   void showButton(E button, const std::string& picture);
 
@@ -252,12 +271,17 @@ class TForm1 {
   ScreenModel sm;
   GameState gs;
   RandomInt rng;
+  Keyboard keys_;
+  Said said_;
   GameEventLog events_;
   bool closed_ = false;
   SaveStatus saveStatus_ = SaveStatus::None;
   std::function<void()> continue_;
   std::vector<Element> titleLook_;  // while the question is asked: the title's elements as they were
 };
+
+// The parts of the message window and the scene pictures: their bindings only move the story on.
+bool movesStoryOn(E e);
 
 // The button and count label of each weather kind, the accessory buttons and counts by index.
 extern const E kWeatherButtons[9];

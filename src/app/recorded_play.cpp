@@ -84,6 +84,13 @@ PlayStep playAction(TForm1& form, const std::vector<std::string>& w) {
     step.kind = PlayStep::Kind::Clicked;
     step.clicked = form.clickAt(static_cast<int>(playNumber(w[1], -100000, 100000)),
                                 static_cast<int>(playNumber(w[2], -100000, 100000)));
+  } else if (cmd == "key") {
+    want(2);
+    const std::optional<KeyPress> key = keyFromName(w[1]);
+    if (!key) throw PlayError{"unknown key \"" + w[1] + "\""};
+    step.kind = PlayStep::Kind::Clicked;
+    step.clicked = form.keyPress(*key).clicked;
+    step.byKey = true;
   } else if (cmd == "tick") {
     if (w.size() > 2) throw PlayError{"\"tick\" takes at most 1 argument"};
     step.kind = PlayStep::Kind::Ticks;

@@ -1,6 +1,6 @@
 #pragma once
 // A recorded game: one command a line, as tenrali-play reads them and the window replays them.
-// The actions (seed, menu, click, clickat, tick, set) are carried out here; the questions
+// The actions (seed, menu, click, clickat, key, tick, set) are carried out here; the questions
 // (state, element, visible, message) and screenshot are each driver's own business.
 #include <string>
 #include <vector>
@@ -25,6 +25,7 @@ long long playNumber(const std::string& text, long long lo, long long hi);
 struct PlayStep {
   enum class Kind { Other, Done, Clicked, Ticks, Quit } kind = Kind::Other;
   E clicked = E::count;  // Clicked: who took the click (E::count: nobody)
+  bool byKey = false;    // Clicked: by a key, which may also have moved the focus ring
   long long ticks = 0;   // Ticks: how many beats the caller gives the game, one after another
 };
 

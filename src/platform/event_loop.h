@@ -1,10 +1,12 @@
 #pragma once
-// The game's life in its window: mouse clicks to the menu bar or to the game's click rule, the
-// 100 ms tick while a scene timer runs, a picture drawn only when something changed, and sleep
-// in between.
+// The game's life in its window: mouse clicks and keys to the menu bar or to the game, the
+// 100 ms tick while a scene timer runs (ten times as often while Ctrl or Shift is held), a
+// picture drawn only when something changed, and sleep in between.
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "app/form1.h"
 #include "platform/button_looks.h"
@@ -17,16 +19,17 @@
 
 namespace tenrali {
 
+class ReadAloud;
+class Settings;
+class SpeechPort;
+
 // The window's picture: the menu bar on top, the client area below it.
 inline constexpr int kWindowWidth = kClientWidth;
 inline constexpr int kWindowHeight = kMenuBarHeight + kClientHeight;
 
-// The window's menus: the game's ("ゲーム") and the settings ("設定") with the sound's check
-// items, which show the flags given.
-std::vector<Menu> windowMenus(const bool* music, const bool* effects);
-
-// Draws the window's picture from the game's screen model, the menu bar and the look of the button
-// under the mouse, each redrawn only when it changed, at the window's scale.
+// Draws the window's picture from the game's screen model, the keyboard's focus ring, the menu
+// bar and the look of the button under the mouse, each redrawn only when it changed, at the
+// window's scale.
 class WindowPicture {
  public:
   WindowPicture(TForm1& form, FontLibrary& fonts, PictureStore& pictures, MenuBar& menu, int scale = 1)
@@ -35,7 +38,11 @@ class WindowPicture {
   bool stale(ButtonLook look = {}) const;
   // Brings the picture up to date.
   const Image& draw(ButtonLook look = {});
+  // The factor the picture is drawn at from now on.
+  void setScale(int scale);
   const Image& picture() const { return window_; }
+  // The game's own picture, as tenrali-play's screenshot draws it (no ring, no menu).
+  const Image& client() const { return client_; }
   ScreenRenderer& renderer() { return renderer_; }
 
  private:
@@ -46,8 +53,34 @@ class WindowPicture {
   Image client_, window_;
   std::uint64_t clientRevision_ = 0;
   unsigned menuRevision_ = ~0u;
+  unsigned ringRevision_ = ~0u;
   ButtonLook look_;
 };
+
+// Time and events: SDL's, or in tests a script on a clock of its own.
+class LoopClock {
+ public:
+  virtual ~LoopClock() = default;
+  virtual Uint64 now() = 0;
+  // The next event, waiting at most timeoutMs (-1: as long as it takes); false when none came.
+  virtual bool wait(SDL_Event& event, int timeoutMs) = 0;
+  virtual bool poll(SDL_Event& event) = 0;
+};
+
+// The window's own menu commands (the game's are its menu items).
+enum WindowCommand : int {
+  kCommandFullScreen = 1,
+  kCommandReadAloud,
+  kCommandScreenshot,
+  kCommandFastForward,  // greyed: it only says how
+  kCommandMusic,
+  kCommandEffects,
+  kCommandScale = 10,   // + the factor
+};
+
+// The window's menus: the game's ("ゲーム") and the settings ("設定": the sound, read-aloud, full
+// screen, the sizes up to `largestScale`, the screenshot and how to fast-forward), unchecked.
+MenuBar windowMenuBar(const ScreenModel& screen, int largestScale);
 
 class EventLoop {
  public:
@@ -71,15 +104,44 @@ class EventLoop {
   // Saves the game whenever the home screen waits, once the picture is shown.
   void setSaveKeeper(SaveKeeper* keeper) { keeper_ = keeper; }
   // Where a picture that cannot be drawn is reported.
-  void setWarningSink(std::function<void(const std::string&)> sink) { picture_.renderer().setWarningSink(sink); }
+  void setWarningSink(std::function<void(const std::string&)> sink);
+  // The settings that last (full screen, scale, read-aloud): shown in the menu, kept when changed.
+  void setSettings(Settings* settings);
+  // Read-aloud, and its speech service.
+  void setReadAloud(ReadAloud* readAloud, SpeechPort* speech);
+  // Whether the speech service can be had at all; without it the menu's entry is greyed.
+  void setReadAloudAvailable(bool available);
+  // Turns read-aloud on or off (kept in the settings when `keepIt`). The first time on, the
+  // service is reached in the background; read-aloud starts when it answers (settleReadAloud).
+  void turnReadAloud(bool on, bool keepIt = false);
+  // Once the service is reached: read-aloud starts; or it cannot be, and the menu's entry is
+  // greyed with one line told.
+  void settleReadAloud();
+  // For tests: another clock, and the beats of the scene clock given so far.
+  void setClock(LoopClock* clock) { clock_ = clock; }
+  unsigned long long beats() const { return beats_; }
+  MenuBar& menu() { return menu_; }
 
   static constexpr Uint64 kTickMs = 100;
+  static constexpr Uint64 kFastTickMs = 10;  // while Ctrl or Shift is held: ten times the pace
 
  private:
   void mouseDown(int x, int y);
   void mouseUp(int x, int y);
-  void windowCommand(WindowCommand command);
+  void keyDown(const SDL_KeyboardEvent& key);
+  void keyUp(const SDL_KeyboardEvent& key);
+  bool menuKey(SDL_Keycode key);
+  void gameKey(const SDL_KeyboardEvent& key);
+  void take(const MenuChoice& chosen);
+  void command(int command);
+  void toggleFullScreen();
+  void chooseScale(int factor);
+  void screenshot();
+  void switchSound(int command);
+  void keep(const char* key, int value, bool isFlag);
   void present();
+  void afterStep();
+  bool fast() const { return held_ != 0; }
 
   TForm1& form_;
   GameWindow& window_;
@@ -88,12 +150,26 @@ class EventLoop {
   WindowPicture picture_;
   Replay* replay_ = nullptr;
   SaveKeeper* keeper_ = nullptr;
+  LoopClock* clock_;
+  Settings* settings_ = nullptr;
+  ReadAloud* readAloud_ = nullptr;
+  SpeechPort* speech_ = nullptr;
+  bool speechBegun_ = false;
+  bool speechReady_ = false;
+  bool wantSpeech_ = false;  // the player wants read-aloud
+  bool keepSpeech_ = false;
+  std::function<void(const std::string&)> tell_;
   bool replaying() const { return replay_ && replay_->playing(); }
   bool quit_ = false;
   bool exposed_ = false;
   // The left button's press: who took it, and the element of the client it fell on.
   enum class PressOwner { None, Menu, Client } press_ = PressOwner::None;
   E pressed_ = E::count;
+  unsigned held_ = 0;      // Ctrl and Shift keys held down, one bit each
+  bool altAlone_ = false;  // Alt went down and nothing else since
+  bool fastBeat_ = false;  // the beat was last set at the fast pace
+  Uint64 nextTick_ = 0;
+  unsigned long long beats_ = 0;
   // Where the mouse is, in unscaled window coordinates, and whether it is over the window.
   int mouseX_ = -1, mouseY_ = -1;
   bool pointerIn_ = false;

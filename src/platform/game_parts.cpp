@@ -10,8 +10,7 @@ GameParts::GameParts(const char* program, std::uint32_t seed)
 std::future<std::unique_ptr<GameParts>> buildGameParts(const char* program, std::uint32_t seed) {
   return std::async(std::launch::async, [program, seed] {
     auto parts = std::make_unique<GameParts>(program, seed);
-    const bool off = false;
-    MenuBar menu(parts->form.screen(), windowMenus(&off, &off));
+    MenuBar menu = windowMenuBar(parts->form.screen(), 1);
     menu.layout(parts->fonts);
     WindowPicture(parts->form, parts->fonts, parts->pictures, menu).draw();
     return parts;

@@ -78,7 +78,7 @@ void startVideo() {
 }
 
 ScaleChoice chooseScale(const char* requested, int usableWidth, int usableHeight, float dpi, int windowWidth,
-                        int windowHeight) {
+                        int windowHeight, int saved) {
   auto fits = [&](int scale) { return windowWidth * scale <= usableWidth && windowHeight * scale <= usableHeight; };
   auto largestFitting = [&](int scale) {
     while (scale > 1 && !fits(scale)) --scale;
@@ -101,11 +101,11 @@ ScaleChoice chooseScale(const char* requested, int usableWidth, int usableHeight
   // about twice its density, gets a larger picture.
   int bySize = std::min(usableWidth / 1600, usableHeight / 1000);
   int byDensity = dpi > 0 ? static_cast<int>((dpi + 24) / 96) : 1;
-  return {largestFitting(std::clamp(std::max(bySize, byDensity), 1, kMaxScale)), ""};
+  return {largestFitting(std::clamp(saved >= 1 ? saved : std::max(bySize, byDensity), 1, kMaxScale)), ""};
 }
 
 GameWindow::GameWindow(const char* caption, int x, int y, int width, int height, int scale)
-    : width_(width), height_(height), scale_(std::max(scale, 1)) {
+    : width_(width), height_(height), scale_(std::max(scale, 1)), windowScale_(scale_) {
   window_ = SDL_CreateWindow(caption, x * scale_, y * scale_, width * scale_, height * scale_, SDL_WINDOW_SHOWN);
   if (!window_) throw std::runtime_error(std::string("cannot create the window: ") + SDL_GetError());
   writeLegacyTitle(window_, caption);
@@ -121,19 +121,55 @@ SDL_Surface* GameWindow::surface() {
   return s;
 }
 
+bool GameWindow::setFullScreen(bool on) {
+  if (on == fullScreen_) return true;
+  if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return false;
+  fullScreen_ = on;
+  placed_ = false;
+  return true;
+}
+
+void GameWindow::setWindowScale(int scale) {
+  windowScale_ = std::clamp(scale, 1, kMaxScale);
+  if (fullScreen_) return;  // the window takes it when it leaves full screen
+  SDL_SetWindowSize(window_, width_ * windowScale_, height_ * windowScale_);
+  placed_ = false;
+}
+
+void GameWindow::place(SDL_Surface* target) {
+  if (placed_) return;
+  placed_ = true;
+  if (!fullScreen_) {
+    scale_ = windowScale_;
+    left_ = top_ = 0;
+    return;
+  }
+  scale_ = std::clamp(std::min(target->w / width_, target->h / height_), 1, kMaxScale);
+  left_ = std::max((target->w - width_ * scale_) / 2, 0);
+  top_ = std::max((target->h - height_ * scale_) / 2, 0);
+  SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+}
+
+int GameWindow::drawScale() {
+  place(surface());
+  return scale_;
+}
+
 void GameWindow::present(const Image& picture) {
   SDL_Surface* target = surface();
-  // A picture drawn at the window's size is shown as it is; a smaller one (the unscaled picture)
+  place(target);
+  // A picture drawn at the window's scale is shown as it is; a smaller one (the unscaled picture)
   // is enlarged, each pixel as a k x k square.
   const int k = std::max(1, width_ * scale_ / std::max(picture.width, 1));
-  const int w = std::min(picture.width * k, target->w);
-  const int h = std::min(picture.height * k, target->h);
+  const int w = std::min(picture.width * k, target->w - left_);
+  const int h = std::min(picture.height * k, target->h - top_);
   const Uint32 format = target->format->format;
   // Our pixels are 0x00RRGGBB, the layout of the usual X11 window surface: write them in
   // directly, each repeated k times along the row and each row k times.
   if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
     if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
-    auto* base = static_cast<std::uint8_t*>(target->pixels);
+    auto* base = static_cast<std::uint8_t*>(target->pixels) + static_cast<std::size_t>(top_) * target->pitch +
+                 static_cast<std::size_t>(left_) * 4;
     const std::uint32_t opaque = format == SDL_PIXELFORMAT_ARGB8888 ? 0xFF000000u : 0;
     for (int y = 0; y < h; y += k) {
       auto* row = reinterpret_cast<std::uint32_t*>(base + static_cast<std::size_t>(y) * target->pitch);
@@ -160,7 +196,8 @@ void GameWindow::present(const Image& picture) {
     SDL_Surface* from = SDL_CreateRGBSurfaceWithFormatFrom(scaled_.pixels.data(), w, h, 32, w * 4,
                                                            SDL_PIXELFORMAT_RGB888);
     if (!from) throw std::runtime_error(std::string("cannot draw into the window: ") + SDL_GetError());
-    SDL_BlitSurface(from, nullptr, target, nullptr);
+    SDL_Rect at{left_, top_, w, h};
+    SDL_BlitSurface(from, nullptr, target, &at);
     SDL_FreeSurface(from);
   }
   if (SDL_UpdateWindowSurface(window_) != 0)

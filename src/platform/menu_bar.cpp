@@ -13,6 +13,7 @@ constexpr int kEntryHeight = 22;
 constexpr int kSeparatorHeight = 9;
 constexpr int kTextLeft = 28;       // the gutter where a desktop menu puts its check marks
 constexpr int kTextRight = 40;
+constexpr int kShortcutGap = 24;    // between an entry's caption and its shortcut
 constexpr int kShadow = 2;
 constexpr int kWindowWidthUnscaled = 600;
 
@@ -48,75 +49,98 @@ void shade(Image& out, Rect r) {
     }
 }
 
+// A check mark in the gutter, two strokes two pixels thick, centred on (cx, cy), drawn `s` times
+// larger.
+void checkMark(Image& out, int cx, int cy, std::uint32_t color, int s) {
+  for (int i = 0; i <= 3; ++i) fillRect(out, {cx + (i - 4) * s, cy + (i - 1) * s, s, 3 * s}, color);
+  for (int i = 0; i <= 5; ++i) fillRect(out, {cx + i * s, cy + (1 - i) * s, s, 3 * s}, color);
+}
+
 }  // namespace
 
-MenuBar::MenuBar(const ScreenModel& screen, std::vector<Menu> menus)
-    : screen_(screen), menus_(std::move(menus)), titleWidths_(menus_.size(), 48), dropWidths_(menus_.size(), 120) {}
-
-MenuBar::MenuBar(const ScreenModel& screen, E title, const std::vector<E>& entries)
-    : MenuBar(screen, {Menu{title, {}, {}}}) {
-  for (E e : entries) menus_[0].entries.push_back(MenuEntry::game(e));
+MenuBar::MenuBar(const ScreenModel& screen, E title, std::vector<E> entries) : screen_(screen) {
+  Menu game;
+  game.title = title;
+  for (E e : entries) {
+    MenuEntry entry;
+    entry.item = e;
+    game.entries.push_back(entry);
+  }
+  menus_.push_back(std::move(game));
 }
 
-const std::string& MenuBar::caption(const MenuEntry& entry) const {
-  return entry.item != E::count ? screen_.get(entry.item).caption : entry.caption;
+std::size_t MenuBar::addMenu(std::string caption, std::vector<MenuEntry> entries) {
+  Menu m;
+  m.caption = std::move(caption);
+  m.entries = std::move(entries);
+  const Menu& last = menus_.back();
+  m.x = last.x + last.width;
+  menus_.push_back(std::move(m));
+  ++revision_;
+  return menus_.size() - 1;
 }
 
-const std::string& MenuBar::title(const Menu& menu) const {
-  return menu.title != E::count ? screen_.get(menu.title).caption : menu.caption;
+const std::string& MenuBar::caption(const MenuEntry& e) const {
+  return e.item != E::count ? screen_.get(e.item).caption : e.caption;
 }
 
-bool MenuBar::isSeparator(std::size_t index) const {
-  const MenuEntry& e = current().entries[index];
-  return e.item != E::count && caption(e) == "-";
+const std::string& MenuBar::title(const Menu& m) const {
+  return m.title != E::count ? screen_.get(m.title).caption : m.caption;
 }
+
+bool MenuBar::isSeparator(std::size_t index) const { return caption(shown().entries[index]) == "-"; }
 
 bool MenuBar::takes(int index) const {
-  if (index < 0 || isSeparator(static_cast<std::size_t>(index))) return false;
-  const MenuEntry& e = current().entries[static_cast<std::size_t>(index)];
-  return e.item == E::count || screen_.get(e.item).enabled;
+  if (index < 0 || static_cast<std::size_t>(index) >= shown().entries.size() ||
+      isSeparator(static_cast<std::size_t>(index)))
+    return false;
+  const MenuEntry& e = shown().entries[static_cast<std::size_t>(index)];
+  return e.item != E::count ? screen_.get(e.item).enabled : e.enabled;
 }
 
 void MenuBar::layout(FontLibrary& fonts) {
-  for (std::size_t m = 0; m < menus_.size(); ++m) {
-    titleWidths_[m] = fonts.measure(menuFont(kText), title(menus_[m])).width + 2 * kTitlePad;
+  int x = 0;
+  for (Menu& m : menus_) {
+    m.x = x;
+    m.width = fonts.measure(menuFont(kText), title(m)).width + 2 * kTitlePad;
+    x += m.width;
     int widest = 0;
-    for (const MenuEntry& e : menus_[m].entries)
-      if (caption(e) != "-") widest = std::max(widest, fonts.measure(menuFont(kText), caption(e)).width);
-    dropWidths_[m] = std::max(widest + kTextLeft + kTextRight, 120);
+    for (const MenuEntry& e : m.entries) {
+      if (caption(e) == "-") continue;
+      int w = fonts.measure(menuFont(kText), caption(e)).width;
+      if (!e.shortcut.empty()) w += kShortcutGap + fonts.measure(menuFont(kText), e.shortcut).width;
+      widest = std::max(widest, w);
+    }
+    m.dropWidth = std::max(widest + kTextLeft + kTextRight, 120);
   }
   ++revision_;
 }
 
-Rect MenuBar::titleRect(std::size_t menu) const {
-  int x = 0;
-  for (std::size_t m = 0; m < menu; ++m) x += titleWidths_[m];
-  return {x, 0, titleWidths_[menu], kMenuBarHeight - 1};
-}
+Rect MenuBar::titleRect(std::size_t menu) const { return {menus_[menu].x, 0, menus_[menu].width, kMenuBarHeight - 1}; }
 
 Rect MenuBar::entryRect(std::size_t index) const {
+  const Menu& m = shown();
   int y = kMenuBarHeight + 3;
   for (std::size_t i = 0; i < index; ++i) y += isSeparator(i) ? kSeparatorHeight : kEntryHeight;
-  const int left = titleRect(static_cast<std::size_t>(std::max(open_, 0))).x;
-  const int width = dropWidths_[static_cast<std::size_t>(std::max(open_, 0))];
-  return {left + 3, y, width - 6, isSeparator(index) ? kSeparatorHeight : kEntryHeight};
+  return {m.x + 3, y, m.dropWidth - 6, isSeparator(index) ? kSeparatorHeight : kEntryHeight};
 }
 
 Rect MenuBar::dropDownRect() const {
-  Rect last = entryRect(entryCount() - 1);
-  return {last.x - 3, kMenuBarHeight, last.w + 6, last.y + last.h + 3 - kMenuBarHeight};
-}
-
-int MenuBar::titleAt(int x, int y) const {
-  for (std::size_t m = 0; m < menus_.size(); ++m)
-    if (titleRect(m).contains(x, y)) return static_cast<int>(m);
-  return -1;
+  const Menu& m = shown();
+  Rect last = entryRect(m.entries.size() - 1);
+  return {m.x, kMenuBarHeight, m.dropWidth, last.y + last.h + 3 - kMenuBarHeight};
 }
 
 int MenuBar::entryAt(int x, int y) const {
   if (!isOpen()) return -1;
-  for (std::size_t i = 0; i < entryCount(); ++i)
+  for (std::size_t i = 0; i < shown().entries.size(); ++i)
     if (entryRect(i).contains(x, y)) return static_cast<int>(i);
+  return -1;
+}
+
+int MenuBar::titleAt(int x, int y) const {
+  for (std::size_t i = 0; i < menus_.size(); ++i)
+    if (titleRect(i).contains(x, y)) return static_cast<int>(i);
   return -1;
 }
 
@@ -126,15 +150,19 @@ void MenuBar::setHighlight(int index) {
   ++revision_;
 }
 
-void MenuBar::open(int menu) {
+void MenuBar::open(int menu, bool lightFirst) {
   open_ = menu;
   highlight_ = -1;
+  if (lightFirst)
+    for (int i = 0; i < static_cast<int>(shown().entries.size()) && highlight_ < 0; ++i)
+      if (takes(i)) highlight_ = i;
   ++revision_;
 }
 
 bool MenuBar::press(int x, int y) {
   if (const int t = titleAt(x, y); t >= 0) {
-    open(t == open_ ? -1 : t);
+    if (open_ == t) close();
+    else open(t, false);
     return true;
   }
   if (isOpen()) {
@@ -144,21 +172,24 @@ bool MenuBar::press(int x, int y) {
   return y >= 0 && y < kMenuBarHeight;  // the bar itself, beside the titles
 }
 
+MenuChoice MenuBar::choose(int index) {
+  if (!takes(index)) return {};  // a greyed entry, the separator, the title: the menu stays open
+  const MenuEntry& e = shown().entries[static_cast<std::size_t>(index)];
+  MenuChoice chosen{e.item, e.command};
+  close();
+  return chosen;
+}
+
 MenuChoice MenuBar::release(int x, int y) {
   if (!isOpen()) return {};
-  const int index = entryAt(x, y);
-  if (!takes(index)) return {};  // a greyed entry, the separator, a title: the menu stays open
-  const MenuEntry& e = current().entries[static_cast<std::size_t>(index)];
-  const MenuChoice choice{e.item, e.command};
-  close();
-  return choice;
+  return choose(entryAt(x, y));
 }
 
 bool MenuBar::move(int x, int y) {
   if (!isOpen()) return false;
   const unsigned before = revision_;
-  // Sliding along the bar with a menu open opens the menu under the pointer, as desktops do.
-  if (const int t = titleAt(x, y); t >= 0 && t != open_) open(t);
+  // Along the bar, the drop-down follows the pointer from title to title.
+  if (const int t = titleAt(x, y); t >= 0 && t != open_) open(t, false);
   const int index = entryAt(x, y);
   setHighlight(takes(index) ? index : -1);
   return revision_ != before;
@@ -166,18 +197,68 @@ bool MenuBar::move(int x, int y) {
 
 bool MenuBar::close() {
   if (!isOpen()) return false;
-  open(-1);
+  open_ = -1;
+  highlight_ = -1;
+  ++revision_;
   return true;
 }
 
-namespace {
-// A check mark in the gutter of an entry: a short stroke down and a long one up.
-void checkMark(Image& out, Rect r, std::uint32_t color, int s) {
-  const int x0 = r.x + 9 * s, y0 = r.y + r.h / 2;
-  for (int i = 0; i < 3; ++i) fillRect(out, {x0 + i * s, y0 + i * s, 2 * s, 2 * s}, color);
-  for (int i = 0; i < 6; ++i) fillRect(out, {x0 + (3 + i) * s, y0 + (1 - i) * s, 2 * s, 2 * s}, color);
+void MenuBar::openFromKeyboard() {
+  if (!isOpen()) open(0, true);
 }
-}  // namespace
+
+MenuChoice MenuBar::key(MenuKey k) {
+  if (!isOpen()) return {};
+  const int menus = static_cast<int>(menus_.size());
+  const int count = static_cast<int>(shown().entries.size());
+  switch (k) {
+    case MenuKey::Left:
+    case MenuKey::Right:
+      open((open_ + (k == MenuKey::Left ? menus - 1 : 1)) % menus, true);
+      return {};
+    case MenuKey::Up:
+    case MenuKey::Down: {
+      // The next entry that can be chosen, round the menu.
+      const int dir = k == MenuKey::Up ? -1 : 1;
+      int i = highlight_ < 0 ? (dir > 0 ? -1 : count) : highlight_;
+      for (int n = 0; n < count; ++n) {
+        i = (i + dir + count) % count;
+        if (takes(i)) {
+          setHighlight(i);
+          break;
+        }
+      }
+      return {};
+    }
+    case MenuKey::Choose: return choose(highlight_);
+    case MenuKey::Close: close(); return {};
+  }
+  return {};
+}
+
+MenuEntry* MenuBar::command(int command) {
+  for (Menu& m : menus_)
+    for (MenuEntry& e : m.entries)
+      if (e.item == E::count && e.command == command) return &e;
+  return nullptr;
+}
+
+const MenuEntry* MenuBar::findCommand(int c) const { return const_cast<MenuBar*>(this)->command(c); }
+
+void MenuBar::setChecked(int c, bool checked) {
+  MenuEntry* e = command(c);
+  if (!e || e->checked == checked) return;
+  e->checked = checked;
+  ++revision_;
+}
+
+void MenuBar::setEnabled(int c, bool enabled) {
+  MenuEntry* e = command(c);
+  if (!e || e->enabled == enabled) return;
+  e->enabled = enabled;
+  if (!enabled && isOpen() && highlight_ >= 0 && !takes(highlight_)) highlight_ = -1;
+  ++revision_;
+}
 
 void MenuBar::draw(Image& out, FontLibrary& fonts, int scale) const {
   const int s = std::max(scale, 1);
@@ -206,17 +287,24 @@ void MenuBar::draw(Image& out, FontLibrary& fonts, int scale) const {
   shade(out, {d.x + kShadow * s, d.y + d.h, d.w - kShadow * s, kShadow * s});
   fillRect(out, d, kDropFill);
   frame(out, d, kDropEdge, s);
-  for (std::size_t i = 0; i < entryCount(); ++i) {
+  const std::vector<MenuEntry>& entries = shown().entries;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
     const Rect r = at(entryRect(i));
     if (isSeparator(i)) {
       fillRect(out, {r.x + (kTextLeft - 2) * s, r.y + r.h / 2, r.w - (kTextLeft - 2) * s, s}, kSeparatorLine);
       continue;
     }
     if (static_cast<int>(i) == highlight_) fillRect(out, r, kHighlightFill);
-    const MenuEntry& e = current().entries[i];
-    if (e.checked && *e.checked) checkMark(out, r, 0x000000, s);
-    const Font f = font(takes(static_cast<int>(i)) ? kText : kGreyText);
-    fonts.draw(out, r.x + kTextLeft * s, r.y + (r.h - textHeight) / 2, f, caption(e), r.x, r.y, r.w, r.h);
+    const Rgb color = takes(static_cast<int>(i)) ? kText : kGreyText;
+    const Font f = font(color);
+    const int textY = r.y + (r.h - textHeight) / 2;
+    fonts.draw(out, r.x + kTextLeft * s, textY, f, caption(entries[i]), r.x, r.y, r.w, r.h);
+    if (!entries[i].shortcut.empty()) {
+      const int w = fonts.measure(f, entries[i].shortcut).width;
+      fonts.draw(out, r.x + r.w - kTextRight * s / 2 - w, textY, f, entries[i].shortcut, r.x, r.y, r.w, r.h);
+    }
+    if (entries[i].checkable && entries[i].checked)
+      checkMark(out, r.x + kTextLeft * s / 2, r.y + r.h / 2, (std::uint32_t{color.r} << 16) | (color.g << 8) | color.b, s);
   }
 }
 

@@ -26,6 +26,7 @@ class ScreenRenderer {
   // scale).
   void render(const ScreenModel& screen, Image& out);
   int scale() const { return scale_; }
+  void setScale(int scale) { scale_ = std::max(scale, 1); }
   // Where a picture that cannot be drawn is reported, once per file (the window's own pictures
   // are read only when first drawn).
   void setWarningSink(std::function<void(const std::string&)> sink) { warn_ = std::move(sink); }

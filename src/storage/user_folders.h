@@ -10,5 +10,8 @@ namespace tenrali {
 // Empty when neither the variables nor HOME give a folder.
 std::string saveFolder();
 std::string settingsFolder();
+// The player's pictures folder as `xdg-user-dir PICTURES` names it (user-dirs.dirs in the settings
+// folder of the desktop), when it exists; else the home folder; empty when there is neither.
+std::string picturesFolder();
 
 }  // namespace tenrali

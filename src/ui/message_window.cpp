@@ -13,6 +13,7 @@ void TForm1::sayMessage(const std::string& portrait, const std::string& speaker,
   sm.setCaption(E::mes2, line1);
   sm.setCaption(E::mes3, line2);
   sm.setCaption(E::mes4, line3);
+  said_ = {speaker, {line1, line2, line3}, false, said_.serial + 1};
 }
 
 void TForm1::setMessageColor(Rgb color) {
@@ -60,6 +61,7 @@ void TForm1::saySceneLine(const std::string& portrait, const std::string& speake
   sm.setCaption(E::mes2, speaker);
   sm.setCaption(E::mes3, line1);
   sm.setCaption(E::mes4, line2);
+  said_ = {speaker, {line1, line2, ""}, false, said_.serial + 1};
 }
 
 // The contest announcer is not drawn: the portrait stays, the two upper lines are empty.
@@ -68,10 +70,11 @@ void TForm1::sayAnnouncer(const std::string& line1, const std::string& line2) {
   sm.setCaption(E::mes2, "");
   sm.setCaption(E::mes3, line1);
   sm.setCaption(E::mes4, line2);
+  said_ = {"", {line1, line2, ""}, true, said_.serial + 1};
 }
 
 void TForm1::advanceMessage() {
-  if (gs.contestStage == 0) {
+  if (openingRuns()) {
     // The first click ends the opening and opens day 1.
     report(GameEventKind::MessageMovedOn);
     setMessageColor(colors::white);
@@ -82,7 +85,7 @@ void TForm1::advanceMessage() {
     showHomeScreen();
     gs.contestStage = 1;
   }
-  if (gs.contestStage >= 1 && gs.contestStage <= 3 && gs.contestEntryState == 2) {
+  if (arrivalRuns()) {
     // A click during a contest's arrival scene goes straight to the contest day.
     report(GameEventKind::MessageMovedOn);
     gs.sceneTick = 0;

@@ -124,8 +124,9 @@ std::vector<E> ScreenModel::drawOrder() const {
   return order;
 }
 
-E ScreenModel::hitTest(int x, int y) const {
-  std::vector<E> order = drawOrder();
+E ScreenModel::hitTest(int x, int y) const { return hitTest(x, y, drawOrder()); }
+
+E ScreenModel::hitTest(int x, int y, const std::vector<E>& order) const {
   for (auto it = order.rbegin(); it != order.rend(); ++it)
     if (rect(*it).contains(x, y)) return *it;
   return E::count;

@@ -72,6 +72,8 @@ class ScreenModel {
   // The element that takes a click at this point: the topmost shown element whose rectangle holds
   // it, panels first; E::count when none. It takes the click even without a binding.
   E hitTest(int x, int y) const;
+  // The same against a drawing order already taken (many points of one unchanged screen).
+  E hitTest(int x, int y, const std::vector<E>& order) const;
   // The shown elements in drawing order: pictures and labels by z, then the panels (each followed
   // by its labels) above them all.
   std::vector<E> drawOrder() const;

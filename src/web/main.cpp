@@ -73,7 +73,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void tenrali_start() {
 
 int main(int argc, char** argv) {
   configureSdl();
-  // Keys stay the page's (reload, scrolling): the game takes none.
+  // Keys go to the game while its canvas has the focus (a click on it gives it); elsewhere they
+  // stay the page's (reload, scrolling).
   SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
   if (chdir("/game") != 0 || SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     reportError(std::string("cannot start: ") + SDL_GetError(), nullptr);

@@ -28,6 +28,8 @@ for package in libc6 libstdc++6 libsdl2-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.
                fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35; do
   echo "$depends" | tr ',|' '\n\n' | grep -q "^ *$package\( \|$\)" || fail "the package does not depend on $package: $depends"
 done
+# Read-aloud's service, which the game opens only when asked to read.
+echo "$(field Recommends)" | grep -q 'speech-dispatcher' || fail "the package does not recommend speech-dispatcher"
 # Every dependency is met on this machine, where the game runs: a misspelt name would not be.
 echo "$depends" | tr ',' '\n' | while IFS= read -r group; do
   met=no

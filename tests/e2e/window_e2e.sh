@@ -31,6 +31,7 @@ if [ -z "${TENRALI_E2E_PART:-}" ]; then
   echo "ok: no display -> status $status, $said"
   # A common screen, then a large one on which the game doubles its picture by itself.
   xvfb-run -a -s "-screen 0 1024x768x24" env TENRALI_E2E_PART=common sh "$0" "$@"
+  xvfb-run -a -s "-screen 0 1024x768x24" env TENRALI_E2E_PART=keys sh "$0" "$@"
   exec xvfb-run -a -s "-screen 0 3840x2160x24" env TENRALI_E2E_PART=large sh "$0" "$@"
 fi
 
@@ -46,6 +47,8 @@ cleanup() {
 trap cleanup EXIT
 cd "$WORK"
 fail() { echo "FAIL: $*"; exit 1; }
+# The player's own settings (full screen, a scale) stay out of the test.
+export XDG_CONFIG_HOME="$WORK/config"
 
 i=0
 until xdpyinfo >/dev/null 2>&1; do
@@ -121,6 +124,54 @@ wait_exit() {  # sets status
   done
   status=0; wait "$PID" || status=$?; PID=""
 }
+
+# --- The first day with keys only ----------------------------------------------------------------
+if [ "$TENRALI_E2E_PART" = keys ]; then
+# The same keys in tenrali-play: the pictures the window must show, focus ring included. The
+# weather corner and the first pot (which may sprout overnight) depend on the window's clock.
+cat >keys.play <<PLAY
+menu new
+tick
+key Return
+key 2
+key Tab
+key Return
+key y
+key Return
+key Return
+screenshot $WORK/planted-full.png
+key 9
+screenshot $WORK/day2-full.png
+PLAY
+(cd "$GAME" && "$PLAY" --seed 0 "$WORK/keys.play" >/dev/null) || fail "tenrali-play could not play the keys"
+mask planted-full.png planted.png
+convert day2-full.png -fill black -draw "rectangle 455,0 599,162" -draw "rectangle 60,94 172,206" day2.png
+"$TENRALI" 2>game.err &
+PID=$!
+W=$(find_game_window)
+xdotool mousemove --window "$W" 700 500            # the mouse off the window: no button glows
+wait_for "$W" 1 title.png
+key() { xdotool key --window "$W" "$@"; sleep 0.3; }
+key F10 Return                                     # "ゲーム" → "新規開始"
+wait_for "$W" 1 opening
+key Return                                         # the opening ends
+wait_for "$W" 1 home.png masked
+key 2 Tab Return y Return Return                   # "種植え", the seed, はい, the first pot, はい
+wait_for "$W" 1 planted.png masked
+key 9                                              # "一日終了"
+n=0
+until shot "$W" 1 now.png && convert now.png -fill black -draw "rectangle 455,0 599,162" -draw "rectangle 60,94 172,206" now.png && same now.png day2.png; do
+  n=$((n + 1)); [ $n -lt 100 ] || { cp now.png /tmp/tenrali-e2e-last.png; fail "day 2 did not come, the window shows /tmp/tenrali-e2e-last.png"; }
+  sleep 0.3
+done
+key Escape F10 Down Down                           # "終了", from the keyboard
+xdotool key --window "$W" Return 2>/dev/null || true   # the window may be gone before the key comes up
+wait_exit
+[ "$status" = 0 ] || fail "\"終了\" from the keyboard ended the game with status $status"
+[ ! -s game.err ] || { cat game.err; fail "the game wrote to standard error"; }
+echo "ok: the first day played with keys only, the focus ring where tenrali-play draws it"
+exit 0
+fi
 
 # --- Twice the size, on a large screen -----------------------------------------------------------
 if [ "$TENRALI_E2E_PART" = large ]; then

@@ -305,6 +305,17 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
              ", which the web page's fonts lack");
       }
   }
+
+  // The keyboard's ring is only ever round a place a click can land now, and a click there goes
+  // to the element the ring is on.
+  if (const E focused = f.keyboard().focused(); focused != E::count) {
+    const std::vector<ClickStop> stops = clickStops(f);
+    const ClickStop* at = findStop(stops, focused);
+    if (!at || !(at->ring == f.keyboard().ring()))
+      fail(std::string("the focus ring is on ") + elementName(focused) + ", no place to click now");
+    else if (!sm.get(at->element).clickable || sm.hitTest(at->x, at->y) != at->element)
+      fail(std::string("a key's click on ") + elementName(at->element) + " would go elsewhere");
+  }
   return out;
 }
 

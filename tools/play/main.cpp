@@ -15,6 +15,7 @@
 #include "data/png.h"
 #include "json.h"
 #include "platform/file_source.h"
+#include "platform/focus_ring.h"
 #include "platform/fonts.h"
 #include "platform/renderer.h"
 #include "platform/save_keeper.h"
@@ -78,8 +79,13 @@ std::string elementJson(const ScreenModel& sm, E e) {
   return o.done();
 }
 
-std::string clickedJson(E hit) {
-  return json::Object().raw("clicked", hit == E::count ? "null" : json::str(elementName(hit))).done();
+std::string nameOrNull(E e) { return e == E::count ? "null" : json::str(elementName(e)); }
+
+std::string clickedJson(const PlayStep& step, const Keyboard& keys) {
+  json::Object o;
+  o.raw("clicked", nameOrNull(step.clicked));
+  if (step.byKey) o.raw("focus", nameOrNull(keys.focused()));
+  return o.done();
 }
 
 class Player {
@@ -98,7 +104,7 @@ class Player {
     ScreenModel& sm = form_.screen();
     const PlayStep step = playAction(form_, w);
     if (step.kind == PlayStep::Kind::Clicked) {
-      std::cout << clickedJson(step.clicked) << '\n';
+      std::cout << clickedJson(step, form_.keyboard()) << '\n';
     } else if (step.kind == PlayStep::Kind::Ticks) {
       for (long long i = 0; i < step.ticks && !form_.closed(); ++i) {
         const bool running = form_.anyTimerEnabled();  // a beat with no scene changes nothing
@@ -162,6 +168,7 @@ class Player {
   void screenshot(const std::string& file) {
     Image shot;
     renderer_.render(form_.screen(), shot);
+    if (form_.keyboard().focused() != E::count) drawFocusRing(shot, form_.keyboard().ring(), 0, renderer_.scale());
     std::string bytes;
     auto endsWith = [&file](const char* ext) {
       std::string e = ext;
