@@ -1,7 +1,9 @@
-// Starts programs that print "first-frame <CLOCK_MONOTONIC ns>" when their first picture is on
-// the display, turn about, RUNS times each, and reports for each the median and the fastest
-// time from the start of the process to its first frame and to its end, and its peak memory.
-//   launch RUNS PROGRAM...
+// Starts programs turn about, RUNS times each after one warm-up run each, and reports for each
+// the median and the fastest time from the start of the process to its end, its CPU time and its
+// peak memory; for a program that prints "first-frame <CLOCK_MONOTONIC ns>" when its first
+// picture is on the display, also the time to that first frame. A program is given with its
+// arguments as one word, split at blanks.
+//   launch RUNS "PROGRAM [ARG...]"...
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,20 +28,30 @@ long long nowNs() {
 }
 
 struct Run {
-  double firstFrameMs, wholeMs, peakMb;
+  double firstFrameMs, wholeMs, cpuMs, peakMb;
+  bool hasFrame;
 };
 
-bool runOnce(const char* program, Run& out) {
+double ms(const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; }
+
+bool runOnce(const char* command, Run& out) {
+  std::vector<std::string> words;
+  std::istringstream split(command);
+  for (std::string w; split >> w;) words.push_back(w);
+  if (words.empty()) return false;
+  std::vector<char*> argv;
+  for (auto& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  const char* program = argv[0];
   int pipeFd[2];
   if (pipe(pipeFd) != 0) return false;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipeFd[1], 1);
   posix_spawn_file_actions_addclose(&actions, pipeFd[0]);
-  char* argv[] = {const_cast<char*>(program), nullptr};
   pid_t pid;
   const long long start = nowNs();
-  if (posix_spawn(&pid, program, &actions, nullptr, argv, environ) != 0) return false;
+  if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ) != 0) return false;
   posix_spawn_file_actions_destroy(&actions);
   close(pipeFd[1]);
   std::string text;
@@ -49,10 +62,11 @@ bool runOnce(const char* program, Run& out) {
   rusage usage{};
   wait4(pid, &status, 0, &usage);
   const long long end = nowNs();
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return false;
   long long frame = 0;
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || std::sscanf(text.c_str(), "first-frame %lld", &frame) != 1)
-    return false;
-  out = {(frame - start) / 1e6, (end - start) / 1e6, usage.ru_maxrss / 1024.0};
+  const bool hasFrame = std::sscanf(text.c_str(), "first-frame %lld", &frame) == 1;
+  out = {(frame - start) / 1e6, (end - start) / 1e6, ms(usage.ru_utime) + ms(usage.ru_stime),
+         usage.ru_maxrss / 1024.0, hasFrame};
   return true;
 }
 
@@ -65,7 +79,7 @@ double median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: launch RUNS PROGRAM...\n");
+    std::fprintf(stderr, "usage: launch RUNS \"PROGRAM [ARG...]\"...\n");
     return 2;
   }
   const int runs = std::atoi(argv[1]);
@@ -77,30 +91,41 @@ int main(int argc, char** argv) {
     for (int p = 0; p < programs; ++p) {
       Run run;
       if (!runOnce(argv[2 + p], run)) {
-        std::fprintf(stderr, "launch: %s did not report its first frame\n", argv[2 + p]);
+        std::fprintf(stderr, "launch: %s failed\n", argv[2 + p]);
         return 1;
       }
       results[static_cast<std::size_t>(p)].push_back(run);
     }
-  std::printf("%-28s %12s %12s %12s %12s %9s\n", "program", "frame med", "frame min", "whole med", "whole min",
-              "peak MB");
-  std::vector<double> frameMedians;
+  std::printf("%-28s %12s %12s %12s %12s %12s %9s\n", "program", "frame med", "frame min", "whole med", "whole min",
+              "cpu med", "peak MB");
+  std::vector<double> frameMedians, wholeMedians;
+  bool allFrames = true;
   for (int p = 0; p < programs; ++p) {
-    std::vector<double> frame, whole, peak;
+    std::vector<double> frame, whole, cpu, peak;
     for (const Run& r : results[static_cast<std::size_t>(p)]) {
       frame.push_back(r.firstFrameMs);
       whole.push_back(r.wholeMs);
+      cpu.push_back(r.cpuMs);
       peak.push_back(r.peakMb);
+      allFrames = allFrames && r.hasFrame;
     }
     std::string name = argv[2 + p];
+    name = name.substr(0, name.find(' '));
     name = name.substr(name.find_last_of('/') + 1);
-    std::printf("%-28s %9.1f ms %9.1f ms %9.1f ms %9.1f ms %9.1f\n", name.c_str(), median(frame),
-                *std::min_element(frame.begin(), frame.end()), median(whole),
-                *std::min_element(whole.begin(), whole.end()), median(peak));
+    char frames[64] = "           -            -";
+    if (results[static_cast<std::size_t>(p)][0].hasFrame)
+      std::snprintf(frames, sizeof frames, "%9.1f ms %9.1f ms", median(frame), *std::min_element(frame.begin(), frame.end()));
+    std::printf("%-28s %s %9.1f ms %9.1f ms %9.1f ms %9.1f\n", name.c_str(), frames, median(whole),
+                *std::min_element(whole.begin(), whole.end()), median(cpu), median(peak));
     frameMedians.push_back(median(frame));
+    wholeMedians.push_back(median(whole));
   }
-  for (int p = 1; p < programs; ++p)
-    std::printf("first frame, program %d / program 1: %.2f x\n", p + 1, frameMedians[static_cast<std::size_t>(p)] /
-                                                                            frameMedians[0]);
+  for (int p = 1; p < programs; ++p) {
+    const auto i = static_cast<std::size_t>(p);
+    if (allFrames)
+      std::printf("first frame, program %d / program 1: %.2f x\n", p + 1, frameMedians[i] / frameMedians[0]);
+    else
+      std::printf("whole run, program %d / program 1: %.2f x\n", p + 1, wholeMedians[i] / wholeMedians[0]);
+  }
   return 0;
 }

@@ -1,4 +1,6 @@
 // Tenrali: the game in its window.
+#include <malloc.h>
+
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -46,7 +48,7 @@ int scaleForDisplay(const Settings& settings) {
 }
 
 // The icon with its transparency (icon.png) where there is one, else the plain icon.bmp.
-void setWindowIcon(GameWindow& window, FileSource& files, PictureStore& pictures) {
+[[maybe_unused]] void setWindowIcon(GameWindow& window, FileSource& files, PictureStore& pictures) {
   std::string bytes, error;
   Image withAlpha;
   if (files.read("icon.png", bytes, error) && decodePng(bytes, withAlpha, error, true))
@@ -94,6 +96,9 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  // Scene pictures and their files come and go in blocks of about a megabyte: each straight from
+  // the system and back to it when freed, none left as a hole in the heap.
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
   // SDL switches the process to the user's locale and back while it opens the X input method;
   // in that locale from the start, the switch changes nothing under the helper thread's feet.
   std::setlocale(LC_ALL, "");
@@ -114,17 +119,14 @@ int main(int argc, char** argv) {
     std::unique_ptr<GameParts> game = pending.get();
     auto warn = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
     game->form.screen().setWarningSink(warn);
-    // The player's settings: a bad file is told once and the defaults are used.
-    Settings settings = loadUserSettings();
-    if (!settings.problem().empty()) warn("tenrali: " + settings.takeProblem());
-    SoundPlayer sound(game->files.folder(), settings, warn);
+    if (!game->settings.problem().empty()) warn("tenrali: " + game->settings.takeProblem());
 
     window = std::make_unique<GameWindow>(kCaption, kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight,
-                                          scaleForDisplay(settings));
-    if (settings.flag("fullscreen", false)) window->setFullScreen(true);
-    EventLoop loop(game->form, game->fonts, game->scaledPictures, *window, &sound);
+                                          scaleForDisplay(game->settings));
+    if (game->settings.flag("fullscreen", false)) window->setFullScreen(true);
+    EventLoop loop(game->form, game->contentAt(window->scale()), *window, &game->sound);
     loop.setWarningSink(warn);
-    loop.setSettings(&settings);
+    loop.setSettings(&game->settings);
     if (replay) loop.setReplay(&*replay);
     loop.showFirstFrame();
     // Read-aloud, once the player sees the window: the speech service is reached only when it
@@ -147,7 +149,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     status = 0;
 #else
-    if (settings.flag("read-aloud", false)) loop.turnReadAloud(true);
+    if (game->settings.flag("read-aloud", false)) loop.turnReadAloud(true);
     else if (!SpeechService::available()) loop.setReadAloudAvailable(false);
     setWindowIcon(*window, game->files, game->pictures);
     // The player's game is kept between runs; a replay is a film of another game and keeps nothing.
@@ -159,7 +161,7 @@ int main(int argc, char** argv) {
       loop.setSaveKeeper(&*keeper);
     }
     // The sound device is opened and the music read only once the first frame is on screen.
-    sound.start();
+    game->sound.start();
     status = loop.run();
 #endif
   } catch (const std::exception& e) {

@@ -46,5 +46,23 @@ TEST(Fonts, AFaceWithoutJapaneseBorrowsTheGlyphs) {
   EXPECT_GT(ink, 50);
 }
 
+TEST(Fonts, EachTextIsLaidOutOnce) {
+  FontLibrary fonts;
+  const Font gothic{faces::pGothic, 15, colors::black};
+  const MeasureCounts before = fonts.counts();
+  const TextSize first = fonts.measure(gothic, "花の種を植えた");
+  Font white = gothic;
+  white.color = colors::white;  // the colour does not change the size
+  const TextSize again = fonts.measure(white, "花の種を植えた");
+  EXPECT_EQ(again.width, first.width);
+  EXPECT_EQ(again.height, first.height);
+  EXPECT_EQ(fonts.counts().calls - before.calls, 2u);
+  EXPECT_EQ(fonts.counts().laidOut - before.laidOut, 1u);
+  Font bold = gothic;
+  bold.bold = true;
+  EXPECT_GT(fonts.measure(bold, "花の種を植えた").width, first.width) << "another style is measured afresh";
+  EXPECT_EQ(fonts.counts().laidOut - before.laidOut, 2u);
+}
+
 }  // namespace
 }  // namespace tenrali::test

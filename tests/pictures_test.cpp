@@ -118,6 +118,51 @@ TEST(Pictures, ALargerRenderingOfTheWrongSizeIsPassedOver) {
   fs::remove_all(folder);
 }
 
+// A full-window picture is held only while frames draw it; drawn again it is the same picture.
+// Small pictures stay.
+TEST(Pictures, LargePicturesAreHeldOnlyWhileDrawn) {
+  DirectoryFileSource files(TENRALI_TEST_GAME_DIR);
+  FilePictureStore store(files);
+  int w = 0, h = 0;
+  std::string error;
+  ASSERT_TRUE(store.load("ivent1.bmp", w, h, error)) << error;
+  EXPECT_EQ(store.decodedPixels(), 0u) << "the size alone needs no pixels";
+  const std::vector<std::uint32_t> scene = store.image("ivent1.bmp")->pixels;
+  const std::vector<std::uint32_t> portrait = store.image("usaw2.bmp")->pixels;
+  store.frameDrawn();  // both drawn in this frame: kept
+  EXPECT_EQ(store.decodedPixels(), scene.size() + portrait.size());
+  store.image("usaw2.bmp");
+  store.frameDrawn();  // the scene was not drawn: let go
+  EXPECT_EQ(store.decodedPixels(), portrait.size());
+  store.frameDrawn();
+  EXPECT_EQ(store.decodedPixels(), portrait.size()) << "a small picture stays";
+  EXPECT_EQ(store.image("ivent1.bmp")->pixels, scene);
+  store.frameDrawn();
+  store.image("ivent2.bmp");  // the next frame's new scene: the last one goes before it is decoded
+  EXPECT_EQ(store.decodedPixels(), portrait.size() + static_cast<std::size_t>(600 * 400));
+}
+
+// The same at scale 2, from the larger renderings; the pictures at their own size are never decoded.
+TEST(Pictures, LargerRenderingsOfLargePicturesAreHeldOnlyWhileDrawn) {
+  DirectoryFileSource files(TENRALI_TEST_GAME_DIR);
+  FilePictureStore store(files);
+  ScaledPictureStore larger(store, files);
+  const std::size_t portrait = larger.image("usaw2.bmp", 2)->pixels.size();
+  const std::size_t scene = larger.image("ivent1.bmp", 2)->pixels.size();
+  ASSERT_EQ(portrait, 200u * 200u);
+  ASSERT_EQ(scene, 1200u * 900u);
+  larger.frameDrawn();
+  EXPECT_EQ(larger.heldPixels(), scene + portrait);
+  larger.image("usaw2.bmp", 2);
+  larger.frameDrawn();
+  EXPECT_EQ(larger.heldPixels(), portrait);
+  larger.image("ivent1.bmp", 2);
+  larger.frameDrawn();
+  const std::size_t next = larger.image("ivent2.bmp", 2)->pixels.size();  // the last scene goes first
+  EXPECT_EQ(larger.heldPixels(), portrait + next);
+  EXPECT_EQ(store.decodedPixels(), 0u);
+}
+
 TEST(Pictures, EveryPictureTheCodeNamesIsListed) {
   auto listed = listedPictures();
   const std::regex literal("\"([A-Za-z0-9_]+\\.bmp)\"");

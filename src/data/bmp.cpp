@@ -85,6 +85,9 @@ bool readHeader(std::string_view b, Header& h, std::string& error) {
   return true;
 }
 
+// Bytes per row of pixels in the file: rows are padded to whole 32-bit words.
+std::uint64_t stride(const Header& h) { return ((static_cast<std::uint64_t>(h.width) * h.bits + 31) / 32) * 4; }
+
 // Scales a masked channel to 0..255.
 std::uint32_t channel(std::uint32_t value, std::uint32_t mask) {
   if (mask == 0) return 0;
@@ -92,6 +95,17 @@ std::uint32_t channel(std::uint32_t value, std::uint32_t mask) {
   std::uint32_t max = mask >> shift;
   std::uint32_t v = (value & mask) >> shift;
   return static_cast<std::uint32_t>((static_cast<std::uint64_t>(v) * 255 + max / 2) / max);
+}
+
+// What the headers promise must lie within the file: the palette and every row of pixels.
+bool checkLayout(const Header& h, std::uint64_t fileSize, std::string& error) {
+  if (h.bits <= 8) {
+    std::uint64_t end = h.paletteAt + static_cast<std::uint64_t>(h.paletteCount) * h.paletteEntrySize;
+    if (end > fileSize) return error = "the BMP palette is cut short", false;
+  }
+  const std::uint64_t need = static_cast<std::uint64_t>(h.dataOffset) + stride(h) * static_cast<std::uint64_t>(h.height);
+  if (h.dataOffset < 26 || need > fileSize) return error = "the BMP pixel data is cut short", false;
+  return true;
 }
 
 }  // namespace
@@ -104,22 +118,28 @@ bool bmpSize(std::string_view bytes, int& width, int& height, std::string& error
   return true;
 }
 
+bool bmpCheck(std::string_view head, std::uint64_t fileSize, int& width, int& height, bool& needsPixels,
+              std::string& error) {
+  Header h;
+  if (!readHeader(head, h, error) || !checkLayout(h, fileSize, error)) return false;
+  width = static_cast<int>(h.width);
+  height = static_cast<int>(h.height);
+  needsPixels = h.bits <= 8 && h.paletteCount < (1u << h.bits);
+  return true;
+}
+
 bool decodeBmp(std::string_view b, Image& out, std::string& error) {
   Header h;
-  if (!readHeader(b, h, error)) return false;
+  if (!readHeader(b, h, error) || !checkLayout(h, b.size(), error)) return false;
   std::vector<std::uint32_t> palette;
   if (h.bits <= 8) {
-    std::uint64_t end = h.paletteAt + static_cast<std::uint64_t>(h.paletteCount) * h.paletteEntrySize;
-    if (end > b.size()) return error = "the BMP palette is cut short", false;
     for (std::uint32_t i = 0; i < h.paletteCount; ++i) {
       std::size_t at = h.paletteAt + static_cast<std::size_t>(i) * h.paletteEntrySize;
       auto byte = [&](std::size_t k) { return static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + k])); };
       palette.push_back(byte(2) << 16 | byte(1) << 8 | byte(0));
     }
   }
-  const std::uint64_t stride = ((static_cast<std::uint64_t>(h.width) * h.bits + 31) / 32) * 4;
-  const std::uint64_t need = static_cast<std::uint64_t>(h.dataOffset) + stride * static_cast<std::uint64_t>(h.height);
-  if (h.dataOffset < 26 || need > b.size()) return error = "the BMP pixel data is cut short", false;
+  const std::uint64_t rowBytes = stride(h);
 
   Image img;
   img.width = static_cast<int>(h.width);
@@ -127,8 +147,14 @@ bool decodeBmp(std::string_view b, Image& out, std::string& error) {
   img.pixels.resize(static_cast<std::size_t>(img.width) * img.height);
   for (int y = 0; y < img.height; ++y) {
     int fileRow = h.topDown ? y : img.height - 1 - y;
-    std::size_t row = h.dataOffset + static_cast<std::size_t>(stride) * fileRow;
+    std::size_t row = h.dataOffset + static_cast<std::size_t>(rowBytes) * fileRow;
     std::uint32_t* dst = &img.pixels[static_cast<std::size_t>(y) * img.width];
+    if (h.bits == 24) {  // every picture of the game: a loop of its own, several times faster
+      const auto* src = reinterpret_cast<const std::uint8_t*>(b.data() + row);
+      for (int x = 0; x < img.width; ++x, src += 3)
+        dst[x] = static_cast<std::uint32_t>(src[2]) << 16 | static_cast<std::uint32_t>(src[1]) << 8 | src[0];
+      continue;
+    }
     for (int x = 0; x < img.width; ++x) {
       std::uint32_t px = 0;
       switch (h.bits) {
@@ -143,13 +169,6 @@ bool decodeBmp(std::string_view b, Image& out, std::string& error) {
         case 16: {
           std::uint32_t v = u16(b, row + static_cast<std::size_t>(x) * 2);
           px = channel(v, h.masks[0]) << 16 | channel(v, h.masks[1]) << 8 | channel(v, h.masks[2]);
-          break;
-        }
-        case 24: {
-          std::size_t at = row + static_cast<std::size_t>(x) * 3;
-          px = static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 2])) << 16 |
-               static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 1])) << 8 |
-               static_cast<std::uint8_t>(b[at]);
           break;
         }
         case 32: {

@@ -24,6 +24,13 @@ inline constexpr std::int64_t kMaxPicturePixels = 16 * 1024 * 1024;
 bool decodeBmp(std::string_view bytes, Image& out, std::string& error);
 // The pixel size from the headers alone (same checks on the headers, none on the pixels).
 bool bmpSize(std::string_view bytes, int& width, int& height, std::string& error);
+// What decodeBmp would say of a file, from its first bytes (at least the first 4 KiB, or all of
+// it) and its whole size, without decoding it: its pixel size, or the same refusal. Only the
+// pixels of a palette smaller than its bit depth can still be refused (one may point past the
+// palette): `needsPixels` says so, and then only decodeBmp can tell.
+inline constexpr std::size_t kBmpHeadBytes = 4096;
+bool bmpCheck(std::string_view head, std::uint64_t fileSize, int& width, int& height, bool& needsPixels,
+              std::string& error);
 
 // Writes a 24-bit BMP (used for screenshots).
 std::string encodeBmp24(const Image& image);

@@ -21,6 +21,7 @@ void WindowPicture::setScale(int scale) {
 }
 
 const Image& WindowPicture::draw(ButtonLook look) {
+  if (!stale(look)) return window_;
   const ScreenModel& sm = form_.screen();
   // The game's picture is drawn again only when the game changed something; the menu's own
   // changes (opening, the highlight) only paint over it.
@@ -85,7 +86,7 @@ std::vector<MenuEntry> settingsMenu(int largest) {
   std::vector<MenuEntry> m{entry(kCommandMusic, "音楽", "", true), entry(kCommandEffects, "効果音", "", true),
                            entry(kCommandReadAloud, "読み上げ", "", true), separator(),
                            entry(kCommandFullScreen, "全画面表示", "F11", true)};
-  for (int f = 1; f <= std::min(largest, 4); ++f)
+  for (int f = 1; f <= std::min(largest, kLargestScaleOffered); ++f)
     m.push_back(entry(kCommandScale + f, ("大きさ ×" + std::to_string(f)).c_str(), "", true));
   m.push_back(separator());
   m.push_back(entry(kCommandScreenshot, "スクリーンショット", "F12", false));
@@ -104,22 +105,32 @@ MenuBar windowMenuBar(const ScreenModel& screen, int largest) {
   return bar;
 }
 
+WindowContent::WindowContent(TForm1& form, FontLibrary& fonts, PictureStore& pictures, int scale)
+    : menu(windowMenuBar(form.screen(), kLargestScaleOffered)), picture(form, fonts, pictures, menu, scale) {
+  menu.layout(fonts);
+}
+
 EventLoop::EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window,
                      SoundPlayer* sound)
+    : EventLoop(form, std::make_unique<WindowContent>(form, fonts, pictures, window.scale()), window, sound) {}
+
+EventLoop::EventLoop(TForm1& form, std::unique_ptr<WindowContent> content, GameWindow& window, SoundPlayer* sound)
     : form_(form),
       window_(window),
       sound_(sound),
-      menu_(windowMenuBar(form.screen(), largestScale(window.sdl()))),
-      picture_(form, fonts, pictures, menu_, window.scale()),
+      content_(std::move(content)),
+      menu_(content_->menu),
+      picture_(content_->picture),
       clock_(&sdlClock),
       tell_([](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); }) {
+  const int largest = largestScale(window.sdl());
+  for (int f = largest + 1; f <= kLargestScaleOffered; ++f) menu_.setEnabled(kCommandScale + f, false);
   menu_.setChecked(kCommandScale + window.windowScale(), true);
   // Without a sound player there is nothing to switch.
   menu_.setChecked(kCommandMusic, sound_ && *sound_->musicOn());
   menu_.setChecked(kCommandEffects, sound_ && *sound_->effectsOn());
   menu_.setEnabled(kCommandMusic, sound_ != nullptr);
   menu_.setEnabled(kCommandEffects, sound_ != nullptr);
-  menu_.layout(fonts);
   if (sound_) form_.events().listen(true);
 }
 

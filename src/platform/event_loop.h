@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <memory>
 
 #include "app/form1.h"
 #include "platform/button_looks.h"
@@ -77,16 +78,30 @@ enum WindowCommand : int {
   kCommandEffects,
   kCommandScale = 10,   // + the factor
 };
+// The sizes the settings menu offers: ×1 to ×4.
+inline constexpr int kLargestScaleOffered = 4;
 
 // The window's menus: the game's ("ゲーム") and the settings ("設定": the sound, read-aloud, full
 // screen, the sizes up to `largestScale`, the screenshot and how to fast-forward), unchecked.
 MenuBar windowMenuBar(const ScreenModel& screen, int largestScale);
+
+// The menu bar and the window's picture: made, and their first picture drawn, before the window
+// exists (on the thread that builds the game), then handed to the event loop. The settings menu
+// offers every size; the loop greys those its display cannot hold. The picture is drawn at
+// `scale`.
+struct WindowContent {
+  WindowContent(TForm1& form, FontLibrary& fonts, PictureStore& pictures, int scale);
+  MenuBar menu;
+  WindowPicture picture;
+};
 
 class EventLoop {
  public:
   // With a sound player, what the game does is heard and the settings menu switches the sound.
   EventLoop(TForm1& form, FontLibrary& fonts, PictureStore& pictures, GameWindow& window,
             SoundPlayer* sound = nullptr);
+  // With the content made beforehand, its menu showing the sound player's flags.
+  EventLoop(TForm1& form, std::unique_ptr<WindowContent> content, GameWindow& window, SoundPlayer* sound);
   // Draws and shows the first picture.
   void showFirstFrame();
   // Runs until the game ends (the window is closed or "終了"); returns the exit status.
@@ -146,8 +161,9 @@ class EventLoop {
   TForm1& form_;
   GameWindow& window_;
   SoundPlayer* sound_;
-  MenuBar menu_;
-  WindowPicture picture_;
+  std::unique_ptr<WindowContent> content_;
+  MenuBar& menu_;
+  WindowPicture& picture_;
   Replay* replay_ = nullptr;
   SaveKeeper* keeper_ = nullptr;
   LoopClock* clock_;

@@ -1,10 +1,13 @@
 #include "platform/file_source.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace tenrali {
 
@@ -15,12 +18,11 @@ namespace {
 constexpr std::uintmax_t kMaxFileBytes = 80u << 20;
 }  // namespace
 
-bool DirectoryFileSource::read(const std::string& bareName, std::string& bytes, std::string& error) {
-  if (!isBareFileName(bareName)) {
-    error = "not a bare file name";
-    return false;
-  }
-  fs::path path = fs::path(folder_) / bareName;
+namespace {
+
+// The file's bytes, up to `limit` of them, through one descriptor: a plain file only, and never
+// one larger than we would ever read.
+bool readFile(const fs::path& path, std::size_t limit, std::string& bytes, std::uint64_t& size, std::string& error) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) {
     error = "a folder, not a file";
@@ -32,23 +34,58 @@ bool DirectoryFileSource::read(const std::string& bareName, std::string& bytes, 
     error = "not a plain file";
     return false;
   }
-  if (fs::exists(status) && fs::file_size(path, ec) > kMaxFileBytes) {
-    error = "larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
-    return false;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
     error = std::strerror(errno);
     return false;
   }
-  std::ostringstream all;
-  all << in.rdbuf();
-  if (in.bad()) {
-    error = "read error";
+  struct stat st;
+  bool ok = fstat(fd, &st) == 0;
+  if (!ok) {
+    error = std::strerror(errno);
+  } else if (!S_ISREG(st.st_mode)) {
+    error = "not a plain file";
+    ok = false;
+  } else if (static_cast<std::uintmax_t>(st.st_size) > kMaxFileBytes) {
+    error = "larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
+    ok = false;
+  }
+  if (ok) {
+    size = static_cast<std::uint64_t>(st.st_size);
+    bytes.resize(std::min<std::size_t>(limit, static_cast<std::size_t>(st.st_size)));
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+      const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        error = "read error";
+        ok = false;
+        break;
+      }
+      if (n == 0) break;  // the file shrank under us: what is there
+      got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    if (got < limit && size > got) size = got;
+  }
+  ::close(fd);
+  return ok;
+}
+
+}  // namespace
+
+bool DirectoryFileSource::read(const std::string& bareName, std::string& bytes, std::string& error) {
+  std::uint64_t size = 0;
+  return readHead(bareName, kMaxFileBytes, bytes, size, error);
+}
+
+bool DirectoryFileSource::readHead(const std::string& bareName, std::size_t limit, std::string& bytes,
+                                   std::uint64_t& size, std::string& error) {
+  if (!isBareFileName(bareName)) {
+    error = "not a bare file name";
     return false;
   }
-  bytes = std::move(all).str();
-  return true;
+  return readFile(fs::path(folder_) / bareName, limit, bytes, size, error);
 }
 
 std::string findGameFolder(const char* program) {

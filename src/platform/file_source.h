@@ -11,6 +11,8 @@ class DirectoryFileSource : public FileSource {
  public:
   explicit DirectoryFileSource(std::string folder) : folder_(std::move(folder)) {}
   bool read(const std::string& bareName, std::string& bytes, std::string& error) override;
+  bool readHead(const std::string& bareName, std::size_t limit, std::string& bytes, std::uint64_t& size,
+                std::string& error) override;
   const std::string& folder() const { return folder_; }
 
  private:

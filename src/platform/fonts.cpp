@@ -85,9 +85,7 @@ std::string FontLibrary::fileFor(const std::string& face, bool bold, bool italic
   std::string key = face + (bold ? "|b" : "|") + (italic ? "i" : "");
   auto found = files_.find(key);
   if (found != files_.end()) return found->second;
-  std::string path = finder_.find(face, bold, italic);
-  files_[key] = path;
-  return path;
+  return files_[key] = finder_.find(face, bold, italic);
 }
 
 TTF_Font* FontLibrary::open(const std::string& face, int height, bool bold, bool italic, bool fallback) {
@@ -105,8 +103,14 @@ TTF_Font* FontLibrary::open(const std::string& face, int height, bool bold, bool
   std::string key = path + '|' + std::to_string(height) + '|' + std::to_string(style);
   auto found = open_.find(key);
   if (found != open_.end()) return found->second;
-  TTF_Font* font = TTF_OpenFont(path.c_str(), height);
-  if (font) TTF_SetFontStyle(font, style);
+  auto file = fontFiles_.find(path);
+  if (file == fontFiles_.end()) file = fontFiles_.emplace(path, std::make_unique<FontFile>(path)).first;
+  TTF_Font* font = nullptr;
+  if (SDL_RWops* rw = file->second->stream()) font = TTF_OpenFontRW(rw, 1, height);
+  if (font) {
+    TTF_SetFontStyle(font, style);
+    ++counts_.facesOpened;
+  }
   open_[key] = font;
   return font;
 }
@@ -130,7 +134,14 @@ std::vector<FontLibrary::Run> FontLibrary::runs(const Font& f, std::string_view 
 }
 
 TextSize FontLibrary::measure(const Font& f, std::string_view text) {
-  TextSize size;
+  ++counts_.calls;
+  std::string key = cacheKey(f, text);
+  auto found = measured_.find(key);
+  if (found != measured_.end()) return found->second;
+  // A whole game names a few hundred texts; a long run counting days names new ones forever.
+  if (measured_.size() >= 8192) measured_.clear();
+  ++counts_.laidOut;
+  TextSize& size = measured_[std::move(key)];
   TTF_Font* primary = open(f.face, f.height, f.bold, f.italic, false);
   if (!primary) primary = open(f.face, f.height, f.bold, f.italic, true);
   if (!primary) return size;

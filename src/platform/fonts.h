@@ -1,7 +1,9 @@
 #pragma once
-// The faces of the window description resolved to font files (FontFinder), opened with SDL_ttf
-// at their pixel heights. A face that lacks a glyph borrows it from a Japanese face, glyph by
-// glyph; the Japanese faces draw the backslash as a yen sign, as they always did in this game.
+// The faces of the window description resolved to font files (FontFinder: fontconfig on the
+// desktop with our own alias rules for the Windows names, a fixed map in the web page), opened
+// with SDL_ttf at their pixel heights when first used, and each text measured once. A face that
+// lacks a glyph borrows it from a Japanese face, glyph by glyph; the Japanese faces draw the
+// backslash as a yen sign, as they always did in this game.
 #include <SDL_ttf.h>
 
 #include <cstdint>
@@ -14,6 +16,7 @@
 
 #include "data/bmp.h"
 #include "platform/font_finder.h"
+#include "platform/font_files.h"
 #include "ui/text_metrics.h"
 
 namespace tenrali {
@@ -23,9 +26,19 @@ class FontError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// How much measuring a run did: every call, and the texts actually laid out (each face, height,
+// style and text once; the rest are answered from what was measured before).
+struct MeasureCounts {
+  std::uint64_t calls = 0;
+  std::uint64_t laidOut = 0;
+  std::uint64_t facesOpened = 0;
+};
+
 class FontLibrary : public TextMetrics {
  public:
-  FontLibrary();  // throws FontError when no font can be found
+  // Opens the menu's face only; every other face on first use. Throws FontError when no font
+  // can be found.
+  FontLibrary();
   ~FontLibrary() override;
   FontLibrary(const FontLibrary&) = delete;
   FontLibrary& operator=(const FontLibrary&) = delete;
@@ -40,6 +53,7 @@ class FontLibrary : public TextMetrics {
   int inkWidth(const Font& font, std::string_view text);
   // The file a face resolves to (for tests and diagnostics).
   std::string fileFor(const std::string& face, bool bold, bool italic);
+  const MeasureCounts& counts() const { return counts_; }
 
  private:
   struct Run {
@@ -56,8 +70,11 @@ class FontLibrary : public TextMetrics {
 
   FontFinder finder_;
   std::map<std::string, std::string> files_;           // face|bold|italic -> path
+  std::map<std::string, std::unique_ptr<FontFile>> fontFiles_;  // path -> the file, open
   std::map<std::string, TTF_Font*> open_;              // path|height|style -> font
+  std::unordered_map<std::string, TextSize> measured_; // font|text -> size
   std::unordered_map<std::string, Glyphs> rendered_;   // font|text -> coverage
+  MeasureCounts counts_;
   std::size_t renderedBytes_ = 0;
   static constexpr std::size_t kRenderedBytes = 6u << 20;
 };

@@ -47,6 +47,7 @@ void ScreenRenderer::render(const ScreenModel& screen, Image& out) {
       default: break;
     }
   }
+  pictures_.frameDrawn();
 }
 
 // Opaque, at the element's top-left corner, at the picture's own size (times the scale); clipped

@@ -1,5 +1,6 @@
 #include "platform/scaled_pictures.h"
 
+#include "data/picture_files.h"
 #include "platform/png_reader.h"
 
 namespace tenrali {
@@ -22,15 +23,20 @@ const Image* ScaledPictureStore::image(const std::string& name, int scale) {
     Entry e;
     int w = 0, h = 0;
     std::string bytes, error;
-    if (isBareFileName(name) && pictures_.load(name, w, h, error) && files_.read(file, bytes, error) &&
-        decodePng(bytes, e.image, error))
-      e.ok = e.image.width == w * scale && e.image.height == h * scale;
+    if (isBareFileName(name) && pictures_.load(name, w, h, error)) {
+      // A new scene picture takes the place of the last one before it is read, not after.
+      e.large = static_cast<std::int64_t>(w) * h >= kLargePicturePixels;
+      if (e.large) letGoOfLargePicturesNotDrawnYet();
+      if (files_.read(file, bytes, error) && decodePng(bytes, e.image, error))
+        e.ok = e.image.width == w * scale && e.image.height == h * scale;
+    }
     if (!e.ok) e.image = Image{};
     makeRoom(e.image.pixels.size() * sizeof(std::uint32_t));
     bytes_ += e.image.pixels.size() * sizeof(std::uint32_t);
     found = cache_.emplace(file, std::move(e)).first;
   }
   found->second.used = ++clock_;
+  found->second.drawnIn = frame_;
   return found->second.ok ? &found->second.image : pictures_.image(name);
 }
 
@@ -45,6 +51,23 @@ void ScaledPictureStore::makeRoom(std::size_t bytes) {
     bytes_ -= oldest->second.image.pixels.size() * sizeof(std::uint32_t);
     cache_.erase(oldest);
   }
+}
+
+void ScaledPictureStore::letGoOfLargePicturesNotDrawnYet() {
+  for (auto it = cache_.begin(); it != cache_.end();) {
+    if (it->second.ok && it->second.large && it->second.drawnIn != frame_) {
+      bytes_ -= it->second.image.pixels.size() * sizeof(std::uint32_t);
+      it = cache_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+void ScaledPictureStore::frameDrawn() {
+  pictures_.frameDrawn();
+  letGoOfLargePicturesNotDrawnYet();
+  ++frame_;
 }
 
 }  // namespace tenrali

@@ -21,12 +21,16 @@ Element& ScreenModel::define(E e, Kind kind, int left, int top, int width, int h
 }
 
 void ScreenModel::measureAllLabels() {
-  for (auto& el : elements_)
-    if (el.kind == Kind::Label) measure(el);
+  for (const auto& el : elements_)
+    if (el.kind == Kind::Label) unmeasured_.set(static_cast<std::size_t>(index(el.id)));
   changed();
 }
 
-void ScreenModel::measure(Element& el) {
+void ScreenModel::measure(E e) const {
+  const auto i = static_cast<std::size_t>(index(e));
+  if (!unmeasured_[i]) return;
+  unmeasured_.reset(i);
+  Element& el = elements_[i];
   // An empty caption still measures as one blank, so an empty label stays a small click target.
   TextSize size = metrics_.measure(el.font, el.caption.empty() ? std::string_view(" ") : el.caption);
   el.width = size.width;
@@ -45,7 +49,7 @@ void ScreenModel::setCaption(E e, std::string_view text) {
   Element& el = at(e);
   if (el.caption == text) return;
   el.caption.assign(text);
-  if (el.kind == Kind::Label) measure(el);
+  if (el.kind == Kind::Label) unmeasured_.set(static_cast<std::size_t>(index(e)));
   changed();
 }
 
@@ -99,6 +103,7 @@ bool ScreenModel::isShown(E e) const {
 }
 
 Rect ScreenModel::rect(E e) const {
+  measure(e);
   const Element& el = get(e);
   Rect r{el.left, el.top, el.width, el.height};
   if (el.parent != E::count) {

@@ -3,6 +3,7 @@
 // menu items) that the game shows, hides, captions and fills with pictures. The elements live
 // as long as the window; the game never creates or destroys one.
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -67,7 +68,8 @@ class ScreenModel {
 
   // Visible and, for a panel's label, inside a visible panel.
   bool isShown(E e) const;
-  // The element's rectangle in client coordinates.
+  // The element's rectangle in client coordinates. A label takes the size of its caption here,
+  // when its size is first needed, not each time the caption changes.
   Rect rect(E e) const;
   // The element that takes a click at this point: the topmost shown element whose rectangle holds
   // it, panels first; E::count when none. It takes the click even without a binding.
@@ -92,12 +94,14 @@ class ScreenModel {
 
  private:
   Element& at(E e) { return elements_[static_cast<std::size_t>(index(e))]; }
-  void measure(Element& el);
+  void measure(E e) const;  // a label whose caption changed takes its size
   void changed() { ++revision_; }
 
   TextMetrics& metrics_;
   PictureStore& pictures_;
-  std::array<Element, kElementCount> elements_{};
+  // A label's size and place follow its caption, measured on first need: mutable for that.
+  mutable std::array<Element, kElementCount> elements_{};
+  mutable std::bitset<kElementCount> unmeasured_;
   std::array<unsigned, kElementCount> timerGeneration_{};
   std::uint64_t revision_ = 1;
   std::function<void(const std::string&)> warn_;

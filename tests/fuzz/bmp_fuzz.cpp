@@ -1,5 +1,6 @@
 // Pictures: any bytes either decode into a picture of the size the headers give, which written
-// out and read back is the same picture, or are refused with a reason.
+// out and read back is the same picture, or are refused with a reason. A look at the first bytes
+// and the size alone says the same, unless it says only the pixels can tell.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int w = 0, h = 0;
   const bool decoded = decodeBmp(bytes, image, error);
   const bool sized = bmpSize(bytes, w, h, sizeError);
+  int cw = 0, ch = 0;
+  bool needsPixels = false;
+  std::string checkError;
+  const bool checked =
+      bmpCheck(bytes.substr(0, kBmpHeadBytes), bytes.size(), cw, ch, needsPixels, checkError);
+  if (checked && !needsPixels && !decoded) fault("the header look passed a picture that does not decode");
+  if (!checked && decoded) fault("the header look refused a picture that decodes");
+  if (!checked && checkError != error) fault("the header look and the decoder give different reasons");
+  if (checked && decoded && (cw != image.width || ch != image.height)) fault("the header look gives another size");
   if (!decoded) {
     if (error.empty()) fault("a refusal without a reason");
     return 0;

@@ -55,8 +55,11 @@ std::string stateJson(GameState& s) {
       o.num(f.name, *f.at(s, 0));
     } else {
       std::string list = "[";
-      for (int i = 0; i < f.length; ++i) list += (i ? "," : "") + std::to_string(*f.at(s, i));
-      o.raw(f.name, list + "]");
+      for (int i = 0; i < f.length; ++i) {
+        if (i) list += ',';
+        json::appendNum(list, *f.at(s, i));
+      }
+      o.raw(f.name, list += ']');
     }
     if (std::string_view(f.name) == "dayNumber") o.raw("todayWeather", weatherJson(s.todayWeather));
   }
@@ -160,7 +163,6 @@ class Player {
     }
     if (keeper_ && step.kind != PlayStep::Kind::Ticks) keeper_->afterStep();
     followSound();
-    std::cout.flush();
     return !form_.closed();
   }
 
@@ -225,6 +227,7 @@ class Player {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);  // our own buffers: only iostreams are used here
   std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
   const char* scriptPath = nullptr;
   const char* saveDir = nullptr;  // without it no saved game is ever read or written on its own
@@ -274,7 +277,11 @@ int main(int argc, char** argv) {
     }
     Player player(form, fonts, pictures, keeper ? &*keeper : nullptr, soundLog);
     std::string line;
-    for (int lineNo = 1; std::getline(script, line); ++lineNo) {
+    // The answers go out together, and whenever the next command is not there yet: a driver
+    // that waits for an answer gets it before the game waits for the next command.
+    for (int lineNo = 1;; ++lineNo) {
+      if (script.rdbuf()->in_avail() <= 0) std::cout.flush();
+      if (!std::getline(script, line)) break;
       auto w = playWords(line);
       if (w.empty()) continue;
       try {
