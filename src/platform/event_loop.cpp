@@ -161,6 +161,15 @@ ButtonLook EventLoop::look() const {
 
 void EventLoop::showFirstFrame() { present(); }
 
+void EventLoop::refresh() {
+  // What the last input or beat did is heard (and read aloud) before it is seen.
+  afterStep();
+  // A window shown again may have lost what it showed: it gets the whole picture.
+  if (picture_.stale(look()) || exposed_) present();
+  // Then, with the player already seeing it, the game is saved if the home screen waits.
+  if (keeper_) keeper_->afterStep();
+}
+
 void EventLoop::mouseDown(int x, int y) {
   form_.keyboard().mouseUsed();
   if (menu_.press(x, y)) {
@@ -257,11 +266,7 @@ int EventLoop::run() {
   unsigned starts = form_.timerStarts();
   for (;;) {
     if (quit_ || form_.closed()) return 0;
-    afterStep();
-    // A window shown again may have lost what it showed: it gets the whole picture.
-    if (picture_.stale(look()) || exposed_) present();
-    // Then, with the player already seeing it, the game is saved if the home screen waits.
-    if (keeper_) keeper_->afterStep();
+    refresh();
 
     // The scene timers share one beat, 100 ms, or 10 ms while Ctrl or Shift is held: the same
     // ticks in the same order, only sooner. A scene started by the player (a click, the menu)

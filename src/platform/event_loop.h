@@ -106,8 +106,12 @@ class EventLoop {
   void showFirstFrame();
   // Runs until the game ends (the window is closed or "終了"); returns the exit status.
   int run();
-  // Handles one event; for tests.
+  // Handles one event (tests, and the web page's loop, which is driven by the browser).
   void handle(const SDL_Event& event);
+  // After each event or beat: what changed is heard, then shown (again, when the window lost
+  // what it showed), then saved if the home screen waits.
+  void refresh();
+  bool finished() const { return quit_ || form_.closed(); }
   // Plays a recorded game in the window before handing it to the player.
   void setReplay(Replay* replay) { replay_ = replay; }
   // The look of the button under the mouse (none while a replay plays or the menu is open).

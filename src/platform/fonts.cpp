@@ -67,14 +67,6 @@ std::u32string faceText(const std::string& face, std::string_view utf8) {
   return text;
 }
 
-// fontconfig keeps what FcInit reads for the life of the process, and so does D-Bus for the
-// connection SDL opens to the desktop; LeakSanitizer calls both a leak at exit. Neither is ours to
-// free. (Kept beside the fonts so that every program linking them carries it.)
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libdbus-1.so\n"; }
-extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
-#endif
-
 FontLibrary::FontLibrary() {
   // SDL_ttf counts its users: each library starts it once and stops it once.
   if (TTF_Init() != 0) throw FontError(std::string("SDL_ttf cannot start: ") + TTF_GetError());

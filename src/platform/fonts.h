@@ -1,9 +1,9 @@
 #pragma once
-// The faces of the window description resolved through fontconfig to installed fonts (our own
-// alias rules map the Windows names), opened with SDL_ttf at their pixel heights when first
-// used, and each text measured once. A face that lacks a glyph borrows it from a Japanese face,
-// glyph by glyph; the Japanese faces draw the backslash as a yen sign, as they always did in
-// this game.
+// The faces of the window description resolved to font files (FontFinder: fontconfig on the
+// desktop with our own alias rules for the Windows names, a fixed map in the web page), opened
+// with SDL_ttf at their pixel heights when first used, and each text measured once. A face that
+// lacks a glyph borrows it from a Japanese face, glyph by glyph; the Japanese faces draw the
+// backslash as a yen sign, as they always did in this game.
 #include <SDL_ttf.h>
 
 #include <cstdint>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "data/bmp.h"
+#include "platform/font_finder.h"
 #include "platform/font_files.h"
 #include "ui/text_metrics.h"
 

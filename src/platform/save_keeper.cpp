@@ -101,6 +101,7 @@ bool SaveKeeper::write(const std::string& text) {
       backedUp_ = true;
     }
     writeFileAtomically(savePath(), text);
+    ++writes_;
     told_ = false;
     return true;
   } catch (const StorageError& e) {

@@ -31,6 +31,9 @@ class SaveKeeper {
   // "続きから": the saved game on the home screen, or a message and the title as it was.
   void continueGame();
 
+  // How many times the file was written in this run (the web page flushes its storage after each).
+  unsigned writes() const { return writes_; }
+
   std::string savePath() const { return folder_ + "/" + kFileName; }
   std::string backupPath() const { return savePath() + ".bak"; }
 
@@ -48,6 +51,7 @@ class SaveKeeper {
   bool backedUp_ = false;
   bool wonKept_ = false;
   bool told_ = false;
+  unsigned writes_ = 0;
 };
 
 // Reads a saved game file; throws StorageError (naming the file) or SaveError (the fault only).

@@ -3,9 +3,13 @@
 #include "support/test_game.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <numeric>
 #include <unordered_map>
 
+#include "platform/fonts.h"
 #include "state/saturating.h"
 
 namespace tenrali::test {
@@ -76,6 +80,18 @@ int potGrowth(const GameState& s, int p) { return p == 1 ? s.pot1Growth : p == 2
 
 bool slotValueExists(int slot, int v) {
   return v == 0 || std::find(kSlotValues[slot], kSlotValues[slot] + 6, v) != kSlotValues[slot] + 6;
+}
+
+// The characters the web page's fonts carry: what the build gathered from our sources and data
+// files as every character the game can show (tools/web/game_chars.py).
+const std::u32string& pageCharacters() {
+  static const std::u32string chars = [] {
+    std::ifstream in(TENRALI_TEST_GAME_CHARS, std::ios::binary);
+    std::u32string all = faceText("", std::string{std::istreambuf_iterator<char>(in), {}});
+    std::sort(all.begin(), all.end());
+    return all;
+  }();
+  return chars;
 }
 
 }  // namespace
@@ -273,6 +289,22 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
         fail("pot " + std::to_string(p) + " (seed " + std::to_string(seed) + ", stage " + std::to_string(stage) +
              ") shows " + picture + " \"" + plate + "\"");
     }
+  }
+
+  // Every text on the screen can be drawn by the web page's fonts, cut down as they are.
+  const std::u32string& chars = pageCharacters();
+  if (chars.empty()) fail("no characters of the web page's fonts in " TENRALI_TEST_GAME_CHARS);
+  for (int i = 0; i < kElementCount && !chars.empty(); ++i) {
+    const E e = static_cast<E>(i);
+    const Element& el = sm.get(e);
+    if (el.caption.empty() || !(sm.isShown(e) || el.kind == Kind::MenuItem)) continue;
+    for (char32_t c : faceText(el.font.face, el.caption))
+      if (!std::binary_search(chars.begin(), chars.end(), c)) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+        fail(std::string(elementName(e)) + " shows \"" + el.caption + "\" with " + code +
+             ", which the web page's fonts lack");
+      }
   }
 
   // The keyboard's ring is only ever round a place a click can land now, and a click there goes
