@@ -333,11 +333,13 @@ cp "$GAME"/*.dat folder-data/
 rm folder-data/tane.dat && mkdir folder-data/tane.dat
 box_shown() { xwininfo -root -tree | grep -q '"Ｔｅｎｒａｌｉ！！"'; }
 for sig in TERM HUP KILL; do
-  (cd folder-data && exec "$TENRALI") 2>/dev/null &
+  (cd folder-data && exec "$TENRALI") 2>folder-data.err &
   PID=$!
   n=0
   until box_shown; do
-    n=$((n + 1)); [ $n -lt 300 ] || fail "no message box for tane.dat as a folder"; sleep 0.1
+    n=$((n + 1)); [ $n -lt 300 ] || { cat folder-data.err; fail "no message box for tane.dat as a folder (SIG$sig next)"; }
+    kill -0 "$PID" 2>/dev/null || { cat folder-data.err; fail "the game ended before its box for tane.dat as a folder showed"; }
+    sleep 0.1
   done
   kill -"$sig" "$PID"
   wait_exit
