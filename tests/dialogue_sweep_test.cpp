@@ -30,7 +30,7 @@ std::string screenKey(const TForm1& f) {
                 s.seedShopState == 2 ? s.buySeedIndex : 0})
     key += std::to_string(v) + ',';
   for (E e : f.screen().drawOrder())
-    if (f.screen().rect(e).y >= 250 && f.screen().get(e).clickable && !advancesMessage(e))
+    if (f.screen().rect(e).y >= 250 && f.screen().get(e).clickable && !movesStoryOn(e))
       key += std::string(elementName(e)) + '=' + f.screen().get(e).picture + ' ';
   // On the idle home screen what was last said makes no difference to what comes next.
   if (f.screen().isShown(E::menuk1)) return key;
@@ -57,7 +57,7 @@ std::size_t sweep(const std::string& situation, const std::vector<std::pair<std:
     queue.pop_front();
     for (int i = 0; i < kDrawnElements; ++i) {
       const E e = elementAt(i);
-      if (!at.form.screen().get(e).clickable || advancesMessage(e) || !at.form.screen().isShown(e)) continue;
+      if (!at.form.screen().get(e).clickable || movesStoryOn(e) || !at.form.screen().isShown(e)) continue;
       Step next{at.form, at.path + ' ' + elementName(e)};
       const Rect r = next.form.screen().rect(e);
       next.form.clickAt(r.x + r.w / 2, r.y + r.h / 2);

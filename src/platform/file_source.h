@@ -24,8 +24,8 @@ class DirectoryFileSource : public FileSource {
   std::string folder_;
 };
 
-// The folder the game plays from: the working directory when it holds tenki.dat, as the game
-// always did; otherwise the game folder beside the program (a build), the installed data
+// The folder the game plays from: the working directory when it holds tenki.dat (a folder of
+// data files the player points it at); otherwise the game folder beside the program (a build), the installed data
 // folder, or the folder the program was built with. `program` is argv[0].
 std::string findGameFolder(const char* program);
 

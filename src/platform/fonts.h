@@ -3,7 +3,7 @@
 // desktop with our own alias rules for the Windows names, a fixed map in the web page), opened
 // with SDL_ttf at their pixel heights when first used, and each text measured once. A face that
 // lacks a glyph borrows it from a Japanese face, glyph by glyph; the Japanese faces draw the
-// backslash as a yen sign, as they always did in this game.
+// backslash as a yen sign, which the price lists show.
 #include <SDL_ttf.h>
 
 #include <cstdint>

@@ -96,17 +96,6 @@ const std::u32string& pageCharacters() {
 
 }  // namespace
 
-bool advancesMessage(E e) {
-  switch (e) {
-    case E::ivent: case E::ivent1: case E::ivent2: case E::ivent3: case E::ivent4: case E::ivent5:
-    case E::_pic14: case E::kaow: case E::mes1: case E::mes2: case E::mes3: case E::mes4:
-    case E::_lab19: case E::_lab20: case E::_lab21: case E::_lab22:
-      return true;
-    default:
-      return false;
-  }
-}
-
 std::vector<std::string> checkInvariants(const TForm1& f) {
   const GameState& s = f.state();
   const ScreenModel& sm = f.screen();
@@ -199,7 +188,7 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
     if (r.x + r.w > 600) fail(said + " runs past the window's right edge");
     for (int i = 0; i < kDrawnElements; ++i) {
       const E e = elementAt(i);
-      if (sm.get(e).clickable && !advancesMessage(e) && sm.isShown(e) && overlaps(r, sm.rect(e)))
+      if (sm.get(e).clickable && !movesStoryOn(e) && sm.isShown(e) && overlaps(r, sm.rect(e)))
         fail(said + " runs under " + elementName(e));
     }
   }

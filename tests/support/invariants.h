@@ -13,11 +13,6 @@
 
 namespace tenrali::test {
 
-// True for the elements whose click only advances the message (or does nothing): the scene
-// pictures under the words, the portrait and the message lines. Every other click-bound element
-// is a button, which the words must leave free.
-bool advancesMessage(E e);
-
 // The faults found in the window's present state; empty when everything holds.
 std::vector<std::string> checkInvariants(const TForm1& f);
 
