@@ -1,9 +1,9 @@
 #!/bin/sh
 # Builds the libraries the web build links, for Emscripten, from Debian's own source packages:
-# SDL2, FreeType, HarfBuzz (SDL_ttf shapes with it on the desktop too) and SDL2_ttf, static,
-# into one prefix, with SDL_mixer's header (the page is silent, but the front end's sound player
-# is compiled all the same). The prefix is kept between builds and built again only when this script, the
-# compiler or a source package's version changes.
+# SDL2, FreeType, HarfBuzz (SDL_ttf shapes with it on the desktop too), SDL2_ttf and SDL2_mixer
+# (Ogg Vorbis only, through its own stb_vorbis), static, into one prefix. The prefix is kept
+# between builds and built again only when this script, the compiler or a source package's
+# version changes.
 #   sh tools/web/libs.sh [PREFIX]   default: ${XDG_CACHE_HOME:-~/.cache}/tenrali/web-libs
 # Prints nothing but progress; the prefix is ready when it exits 0.
 set -eu
@@ -73,10 +73,10 @@ step "SDL2"
 answers=$here/sdl2-answers-emcc-$(emcc -dumpversion).cmake
 preload=""
 [ -f "$answers" ] && preload="-C$answers"
-# Only what the game uses: video through the window surface, events, timers. No threads in
-# this build: SDL's timers run on the page's own timeouts.
+# Only what the game uses: video through the window surface, events, timers, sound through the
+# browser's Web Audio. No threads in this build: SDL's timers run on the page's own timeouts.
 cmake_web libsdl2-2*/ $preload -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_PTHREADS=OFF -DSDL_THREADS=OFF \
-  -DSDL_AUDIO=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF \
+  -DSDL_AUDIO=ON -DSDL_DISKAUDIO=OFF -DSDL_DUMMYAUDIO=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF \
   -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DSDL_RENDER=OFF
 
 if [ -z "$preload" ]; then
@@ -91,8 +91,11 @@ step "SDL2_ttf"
 cmake_web libsdl2-ttf-2*/ -DSDL2TTF_SAMPLES=OFF -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=ON \
   -DSDL2_DIR="$prefix/lib/cmake/SDL2"
 
-step "SDL_mixer's header"
-cp libsdl2-mixer-2*/include/SDL_mixer.h "$prefix/include/SDL2/"
+step "SDL2_mixer"
+# The game's sounds are Ogg Vorbis: every other format and every outside decoder off.
+cmake_web libsdl2-mixer-2*/ -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_DEPS_SHARED=OFF \
+  -DSDL2MIXER_CMD=OFF -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MP3=OFF -DSDL2MIXER_MIDI=OFF \
+  -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_WAVE=OFF -DSDL2MIXER_VORBIS=STB -DSDL2_DIR="$prefix/lib/cmake/SDL2"
 
 echo "$key" >"$prefix/.built"
 rm -rf "$work"
