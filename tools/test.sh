@@ -1,8 +1,10 @@
 #!/bin/sh
 # Installs what the tests need, builds everything and runs every test. Then the hardening stages:
 # the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer with a longer
-# random-play soak, and each fuzz target for a bounded time.
+# random-play soak, and each fuzz target for a bounded time. Last, the web page: built with
+# Emscripten and played in headless Chromium (tools/web/test.sh).
 #   TENRALI_TEST_QUICK=1       only the first stage
+#   TENRALI_TEST_WEB=0         no web page stage
 #   TENRALI_SOAK_STEPS=N       steps of the sanitized soak (default 3000000, a few minutes)
 #   TENRALI_FUZZ_SECONDS=N     seconds per fuzz target (default 25)
 set -eu
@@ -31,4 +33,11 @@ TENRALI_SOAK_STEPS=${TENRALI_SOAK_STEPS:-3000000} TENRALI_SOAK_SEED=${TENRALI_SO
 
 stage "fuzzing"
 TENRALI_GAME_DIR=build/game sh tools/fuzz.sh "${TENRALI_FUZZ_SECONDS:-25}"
+
+if [ "${TENRALI_TEST_WEB:-1}" != 0 ]; then
+  # Last, so that every other stage has been run and told before it: it installs Emscripten and
+  # Chromium, and the first time builds the browser's libraries from Debian's sources (minutes).
+  stage "web page: build and play in headless Chromium"
+  sh tools/web/test.sh || { echo "== the web page FAILED (above); every stage before it passed"; exit 1; }
+fi
 stage "all passed"

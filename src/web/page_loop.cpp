@@ -19,9 +19,22 @@ void PageLoop::start() {
 int PageLoop::onEvent(void* self, SDL_Event* event) {
   auto& page = *static_cast<PageLoop*>(self);
   if (page.finished_) return 0;
+  if (event->type >= SDL_USEREVENT) {
+    // Queued, and taken from the queue once the code that posted it has returned.
+    emscripten_set_timeout(&PageLoop::onPosted, 0, self);
+    return 1;
+  }
   page.loop_.handle(*event);
+  if (page.sound_.notice(*event)) flushSaveFolder();  // the settings, kept beside the saved game
   page.settle();
   return 0;
+}
+
+void PageLoop::onPosted(void* self) {
+  auto& page = *static_cast<PageLoop*>(self);
+  SDL_Event event;
+  while (!page.finished_ && SDL_PollEvent(&event)) page.loop_.handle(event);
+  if (!page.finished_) page.settle();
 }
 
 void PageLoop::onBeat(void* self) {

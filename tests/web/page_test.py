@@ -2,11 +2,14 @@
 """The web page plays the game as the window does.
 
 Serves the web folder on 127.0.0.1, opens it in headless Chromium (the DevTools protocol over a
-pipe), plays a script of clicks (new game, skip the opening, plant, end a day) and compares the
-page's canvas with tenrali-play's screenshot after the same script: the same pixels. Then it
-reloads the page and continues the saved game ("続きから"): the same home screen. On the way
-it checks that the page draws no frame while nothing changes, and measures the time from
-loading to the title and the page's processor time while it waits on the home screen.
+pipe), plays a script of clicks (new game, skip the opening, plant, end a day) and of keys (the
+game's: digits, Y/N/Escape, Enter, Tab and arrows), and compares the page's canvas with
+tenrali-play's screenshot after the same script: the same pixels. The clicks let the page's sound
+start: the home screen's music plays, and the menu, opened with F10 and walked with the arrows,
+switches it off. Then it reloads the page and continues the saved game ("続きから"): the same
+home screen, the music still off. On the way it checks that the page draws no frame while nothing
+changes, and measures the time from loading to the title and the page's processor time while it
+waits on the home screen.
     page_test.py WEB_DIR TENRALI_PLAY GAME_DIR [OUT_DIR]
 Prints one line per check and "N passed, N failed"; exits 1 when a check failed, 77 (skipped)
 when the page has not been built or there is no Chromium.
@@ -32,6 +35,17 @@ MENU_BAR = 20  # the menu bar's height above the client area
 # ("ゲーム", at the left of the bar) and its first entry ("新規開始").
 SCRIPT = ["menu new", "click ivent", "click menuk4", "click bhutu", "click byes", "click ueki1", "click byes",
           "click menuk9"]
+# Then keys on the next morning: the contest's offer declined twice (N, Escape), the harvest tried
+# by its digit and its answer taken (Enter); the game saves as it comes back to the home screen.
+# Last the focus ring is brought up and moved on (on screen only, never saved).
+KEYS = ["key 1", "key N", "key 1", "key Escape", "key 3", "key Return"]
+RING_KEYS = ["key Tab", "key Right"]
+# The keys as the browser tells them: key, code, the legacy key code.
+KEY_EVENTS = {"1": ("1", "Digit1", 49), "3": ("3", "Digit3", 51), "N": ("n", "KeyN", 78),
+              "Escape": ("Escape", "Escape", 27), "Return": ("Enter", "Enter", 13), "Tab": ("Tab", "Tab", 9),
+              "Right": ("ArrowRight", "ArrowRight", 39), "Left": ("ArrowLeft", "ArrowLeft", 37),
+              "F10": ("F10", "F10", 121)}
+MUSIC_RAIN = 3  # the home screen's music on a day of rain (the second day of this seed), as the game numbers it
 RUNS_ON = {"menu new"}
 MENU_POINTS = {"menu new": [(15, 10), (40, 33)], "menu continue": [(15, 10), (40, 55)]}
 CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
@@ -153,6 +167,13 @@ class Browser:
             self.send("Input.dispatchMouseEvent", {"type": kind, "x": px, "y": py, "button": "left",
                                                    "buttons": 1 if kind == "mousePressed" else 0, "clickCount": 1})
 
+    def key(self, name):
+        """A key pressed and let go, as the keyboard sends it to the focused canvas."""
+        key, code, number = KEY_EVENTS[name]
+        for kind in ("rawKeyDown", "keyUp"):
+            self.send("Input.dispatchKeyEvent", {"type": kind, "key": key, "code": code,
+                                                 "windowsVirtualKeyCode": number, "nativeVirtualKeyCode": number})
+
     def canvas_rows(self):
         """The canvas's pixels as rows of (r, g, b) bytes."""
         b64 = self.js("""(() => {
@@ -197,8 +218,10 @@ def mouse_away(browser):
 
 
 def play_line(browser, line, clicks):
-    """Clicks at the points of one script line and waits until the game comes to rest (the
-    opening plays on until it is clicked away: a second of it is enough)."""
+    """Clicks at the points of one script line, or presses its key, and waits until the game
+    comes to rest (the opening plays on until it is clicked away: a second of it is enough)."""
+    if line.startswith("key "):
+        browser.key(line.split()[1])
     for x, y in clicks:
         browser.click(x, y)
     if line in RUNS_ON:
@@ -224,7 +247,7 @@ def main():
             e = next(answers)
             points.append([(e["x"] + e["w"] // 2, MENU_BAR + e["y"] + e["h"] // 2)])
     shot = os.path.join(OUT_DIR, "tenrali-play.bmp")
-    play([l for line in SCRIPT for l in (line, "tick 600")] + ["screenshot " + shot])
+    play([l for line in SCRIPT + KEYS + RING_KEYS for l in (line, "tick 600")] + ["screenshot " + shot])
 
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(QuietHandler, directory=WEB_DIR))
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -247,6 +270,16 @@ def main():
             if not play_line(browser, line, clicks):
                 return
         mouse_away(browser)
+        # The clicks were the gesture a browser waits for: the sound is fetched and the music plays.
+        check(browser.wait_for("Module._tenrali_music() === %d && Module.SDL2.audioContext.state === 'running'"
+                               % MUSIC_RAIN, 60), "the home screen's music plays in the page")
+        for line in KEYS:
+            if not play_line(browser, line, []):
+                return
+        saved = browser.canvas_rows()  # what 続きから must bring back
+        for line in RING_KEYS:
+            if not play_line(browser, line, []):
+                return
         frames = browser.js("window.framesDrawn")
         before = {m["name"]: m["value"] for m in browser.send("Performance.getMetrics")["metrics"]}
         time.sleep(3)
@@ -271,10 +304,16 @@ def main():
               "the page's picture is tenrali-play's (%d of %d pixels differ, by at most %d level)" %
               (differ, width * height, worst))
 
-        # The day's save is written out to the browser's storage; a reload and "続きから" bring
-        # the same morning back.
-        if not check(browser.wait_for("(Module.savesFlushed || 0) > 0 && !Module.savesFlushing", 30),
-                     "the saved game is written to the browser's storage"):
+        # "音楽" switched off from the keyboard: F10 opens the menu bar on its first menu, Left goes
+        # round to the last ("設定"), whose first entry is "音楽".
+        flushed = browser.js("Module.savesFlushed || 0")
+        for name in ("F10", "Left", "Return"):
+            browser.key(name)
+        check(browser.wait_for("Module._tenrali_music() === 0", 10), "F10, Left and Enter switch the music off")
+        # The day's save and the settings are written out to the browser's storage; a reload and
+        # "続きから" bring the same morning back, still without music.
+        if not check(browser.wait_for("Module.savesFlushed > %d && !Module.savesFlushing" % flushed, 30),
+                     "the saved game and the settings are written to the browser's storage"):
             return
         if not (check(open_page(browser, url), "the reloaded page shows the title") and
                 play_line(browser, "menu continue", MENU_POINTS["menu continue"])):
@@ -282,9 +321,13 @@ def main():
         mouse_away(browser)
         continued = browser.canvas_rows()
         write_png(os.path.join(OUT_DIR, "continued.png"), 600, len(continued), continued)
-        differ = sum(1 for a, b in zip(continued, page_rows) for x in range(0, len(a), 3) if a[x:x + 3] != b[x:x + 3])
-        check(len(continued) == len(page_rows) and differ == 0,
+        differ = sum(1 for a, b in zip(continued, saved) for x in range(0, len(a), 3) if a[x:x + 3] != b[x:x + 3])
+        check(len(continued) == len(saved) and differ == 0,
               "after a reload, 続きから shows the same home screen (%d pixels differ)" % differ)
+        # The effects are still on, so the sound starts again, without the music.
+        check(browser.wait_for("!!Module.SDL2 && !!Module.SDL2.audioContext", 60) and
+              browser.js("Module._tenrali_music()") == 0,
+              "the reloaded page keeps the music off")
         print("load-to-title %.0f ms; pictures in %s" % (load_ms, OUT_DIR))
     finally:
         browser.close()
