@@ -260,6 +260,7 @@ def main():
             const put = CanvasRenderingContext2D.prototype.putImageData;
             CanvasRenderingContext2D.prototype.putImageData = function () { ++window.framesDrawn; return put.apply(this, arguments); };"""})
         browser.send("Performance.enable")
+        browser.send("Runtime.enable")  # the page's console: the game's warnings
         url = "http://127.0.0.1:%d/index.html?seed=%d" % (server.server_port, SEED)
         start = time.monotonic()
         if not check(open_page(browser, url), "the page shows the title (%.0f ms from loading)" %
@@ -328,6 +329,13 @@ def main():
         check(browser.wait_for("!!Module.SDL2 && !!Module.SDL2.audioContext", 60) and
               browser.js("Module._tenrali_music()") == 0,
               "the reloaded page keeps the music off")
+        # Nothing went wrong on the way that the game would only tell on its standard error (a
+        # sound file not fetched or not played, a picture or a face missing).
+        warnings = [" ".join(str(a.get("value", "")) for a in e["params"].get("args", []))
+                    for e in browser.events if e.get("method") == "Runtime.consoleAPICalled"]
+        warnings = [w for w in warnings if "tenrali:" in w]
+        check(not warnings, "the game warned of nothing in the page's console%s" %
+              "".join("\n     " + w for w in warnings))
         print("load-to-title %.0f ms; pictures in %s" % (load_ms, OUT_DIR))
     finally:
         browser.close()
