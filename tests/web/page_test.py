@@ -28,7 +28,7 @@ import threading
 import time
 
 WEB_DIR, PLAY, GAME_DIR = (os.path.abspath(a) for a in sys.argv[1:4])
-OUT_DIR = sys.argv[4] if len(sys.argv) > 4 else tempfile.mkdtemp(prefix="tenrali-page-")
+OUT_DIR = os.path.abspath(sys.argv[4]) if len(sys.argv) > 4 else tempfile.mkdtemp(prefix="tenrali-page-")
 SEED = 20261208
 MENU_BAR = 20  # the menu bar's height above the client area
 # The script, as tenrali-play commands. "menu new" is two clicks on the page: the menu's title
