@@ -30,7 +30,7 @@ fi
 
 sources="libsdl2 freetype harfbuzz libsdl2-ttf libsdl2-mixer"
 version() { apt-cache showsrc --only-source "$1" | sed -n 's/^Version: //p' | sort -V | tail -1; }
-key="$(sha256sum "$0" | cut -c1-16) $(emcc --version | head -1)"
+key="$(sha256sum "$0" | cut -c1-16) emcc $(emcc -dumpversion)"
 for s in $sources; do key="$key $s=$(version "$s")"; done
 if [ -f "$prefix/.built" ] && [ "$(cat "$prefix/.built")" = "$key" ]; then
   step "up to date in $prefix"
