@@ -78,7 +78,7 @@ bool readOptions(int argc, char** argv, Options& o) {
       else if (arg == "--version") o.answer = usage::kVersion;
       else throw PlayError{"unknown argument " + quoted(arg)};
     } catch (const PlayError& e) {
-      std::fprintf(stderr, "tenrali: %s\n%s%s", e.what.c_str(), usage::kUsage, usage::kMore);
+      std::fprintf(stderr, "tenrali: %s\n%s%s", e.what(), usage::kUsage, usage::kMore);
       return false;
     }
   }
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     try {
       replay.emplace(options.replay, options.speed);
     } catch (const PlayError& e) {
-      std::fprintf(stderr, "tenrali: %s\n", e.what.c_str());
+      std::fprintf(stderr, "tenrali: %s\n", e.what());
       return 2;
     }
   }

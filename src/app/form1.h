@@ -11,7 +11,8 @@
 #include "data/file_source.h"
 #include "data/random_int.h"
 #include "state/game_state.h"
-#include "ui/keyboard.h"
+#include "ui/element_groups.h"
+#include "app/keyboard.h"
 #include "ui/screen_model.h"
 
 namespace tenrali {
@@ -77,7 +78,7 @@ class TForm1 {
   void setContinueHandler(std::function<void()> handler) { continue_ = std::move(handler); }
   void K3Click();
   // No game has started in this run: the title is still on screen.
-  bool atTitle() const { return gs.contestStage == 5 && sm.get(E::K2).enabled; }
+  bool atTitle() const { return gs.contestStage == contest_stage::Title && sm.get(E::K2).enabled; }
   // The home screen waits for the player: the menu is shown, no dialogue is open and no scene
   // runs. This is when the game is saved.
   bool homeScreenWaits() const;
@@ -108,8 +109,10 @@ class TForm1 {
   // Whether a click on the message window or a scene picture would do something now: it ends the
   // opening, or skips a contest's arrival scene.
   bool messageClickActs() const { return openingRuns() || arrivalRuns(); }
-  bool openingRuns() const { return gs.contestStage == 0; }
-  bool arrivalRuns() const { return gs.contestStage >= 1 && gs.contestStage <= 3 && gs.contestEntryState == 2; }
+  bool openingRuns() const { return gs.contestStage == contest_stage::Opening; }
+  bool arrivalRuns() const {
+    return contest_stage::isContest(gs.contestStage) && gs.contestEntryState == contest_entry::Paid;
+  }
   // The two layouts of the story scenes and the contest announcer.
   void saySceneLine(const std::string& portrait, const std::string& speaker, const std::string& line1,
                     const std::string& line2);
@@ -282,13 +285,5 @@ class TForm1 {
 
 // The parts of the message window and the scene pictures: their bindings only move the story on.
 bool movesStoryOn(E e);
-
-// The button and count label of each weather kind, the accessory buttons and counts by index.
-extern const E kWeatherButtons[9];
-extern const E kWeatherCounts[9];
-extern const E kAccessoryButtons[24];
-extern const E kAccessoryCounts[24];
-extern const E kKindButtons[4];
-extern const E kScenePictures[12];  // ivent, ivent1..ivent11
 
 }  // namespace tenrali

@@ -36,9 +36,6 @@ bool grows(int kind, int w) {
   }
 }
 
-constexpr E kPots[4] = {E::count, E::ueki1, E::ueki2, E::ueki3};
-constexpr E kPlates[4] = {E::count, E::namep1, E::namep2, E::namep3};
-
 }  // namespace
 
 void TForm1::growPot(int pot) {
@@ -53,11 +50,11 @@ void TForm1::growPot(int pot) {
   else return;  // ripe: waits for the harvest, whatever the weather
   if (lives) {
     // The pot shows record 3t for a sprout, 3t+1 growing, 3t+2 ripe.
-    sm.loadPicture(kPots[pot], gs.seedTable[static_cast<std::size_t>(3 * kind + stage)].picture);
+    sm.loadPicture(kPots[pot - 1], gs.seedTable[static_cast<std::size_t>(3 * kind + stage)].picture);
     stage += 1;
   } else {
-    sm.loadPicture(kPots[pot], "ueki.bmp");
-    sm.setCaption(kPlates[pot], "枯れ");
+    sm.loadPicture(kPots[pot - 1], "ueki.bmp");
+    sm.setCaption(kPlates[pot - 1], "枯れ");
     stage = Planted;
     seed = NoWeather;
     report(GameEventKind::PlantWithered);

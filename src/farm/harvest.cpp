@@ -4,13 +4,8 @@
 
 namespace tenrali {
 
-namespace {
-constexpr E kPots[4] = {E::count, E::ueki1, E::ueki2, E::ueki3};
-constexpr E kPlates[4] = {E::count, E::namep1, E::namep2, E::namep3};
-}  // namespace
-
 void TForm1::menuk7Click() {
-  gs.harvestState = 0;
+  gs.harvestState = harvest::Shown;
   showButton(E::bno, "ok.bmp");
   const bool anyRipe = gs.pot1Growth > Growing || gs.pot2Growth > Growing || gs.pot3Growth > Growing;
   if (anyRipe) {
@@ -32,19 +27,19 @@ void TForm1::harvestPots() {
     gs.potSeed(pot) = NoWeather;
     gs.potGrowth(pot) = Planted;
     showFruitStock();
-    sm.loadPicture(kPots[pot], "ueki.bmp");
-    sm.setCaption(kPlates[pot], "");
+    sm.loadPicture(kPots[pot - 1], "ueki.bmp");
+    sm.setCaption(kPlates[pot - 1], "");
     report(GameEventKind::Harvested, kind);
   }
 }
 
 void TForm1::harvestOnNo() {
-  if (gs.harvestState != 0) return;
+  if (gs.harvestState != harvest::Shown) return;
   hideWeatherButtons();
   showPots();
   showMenuButtons();
   sayHomePrompt();
-  gs.harvestState = 5;
+  gs.harvestState = harvest::Closed;
   hideYesNo();
 }
 

@@ -1,54 +1,26 @@
 // The two shops behind "お店". The accessory shop buys the hero's accessories (his main income),
 // the seed shop sells five kinds of seeds. Both share the sell-or-buy choice: while one of them is
 // visited the other's state stays 0, and both are 5 while the shops are closed.
-#include <algorithm>
-
 #include "app/form1.h"
+#include "data/full_width.h"
 #include "state/saturating.h"
-#include "workshop/seed_offers.h"
+#include "state/stock.h"
+#include "shops/seed_offers.h"
 
 namespace tenrali {
 
-namespace {
+namespace shop {
 
-constexpr int kShopsClosed = 5;
-constexpr int kNoSeedRow = kSeedOffers;
+inline constexpr int kNoSeedRow = kSeedOffers;
 
-// What the accessory shop pays, by accessory index. The price follows the fruit the accessory is
-// made of, and hail pays more than rainbow.
-constexpr int kSalePrice[kAccessories] = {
-    15, 30, 80,  140, 200, 180,  // hair ornaments
-    15, 60, 120, 160, 200, 180,  // bracelets
-    15, 60, 120, 160, 200, 180,  // necklaces
-    15, 30, 80,  140, 200, 180,  // rings
-};
-
-struct Offer {
-  int price;
-  const char* line;
-};
-constexpr Offer kOffers[] = {
-    {15, "「１５ポエで買い取りまひょ。"},   {30, "「３０ポエで買い取りまひょ。"},
-    {60, "「６０ポエで買い取りまひょ。"},   {80, "「８０ポエで買い取りまひょ。"},
-    {120, "「１２０ポエで買い取りまひょ。"}, {140, "「１４０ポエで買い取りまひょ。"},
-    {160, "「１６０ポエで買い取りまひょ。"}, {180, "「１８０ポエで買い取りまひょ。"},
-    {200, "「２００ポエで買い取りまひょ。"},
-};
-
-const char* offerLine(int price) {
-  for (const Offer& o : kOffers)
-    if (o.price == price) return o.line;
-  return "";
-}
+// The accessory keeper's offer, and the seed keeper's question, for a price.
+std::string offerLine(int price) { return "「" + fullWidth(price) + "ポエで買い取りまひょ。"; }
+std::string priceQuestion(int price) { return "「" + fullWidth(price) + "ポエだけどいい？」"; }
 
 int seedRowOf(int kind) {
   for (int row = 0; row < kNoSeedRow; ++row)
     if (kSeedOffer[row].kind == kind) return row;
   return -1;
-}
-
-bool anyAccessory(const GameState& s) {
-  return std::any_of(s.accessoryCount.begin(), s.accessoryCount.end(), [](std::int32_t c) { return c > 0; });
 }
 
 void sayWhichShop(TForm1& f) { f.sayMessage("usam1.bmp", "トルン", "「どっちにする？」", "", ""); }
@@ -99,12 +71,14 @@ void showSeedCounter(TForm1& f) {
   greetSeedShop(f);
 }
 
-}  // namespace
+}  // namespace shop
+
+using namespace shop;
 
 void TForm1::menuk3Click() {
-  if (gs.shopState != kShopsClosed || gs.seedShopState != kShopsClosed) return;
-  gs.shopState = 0;
-  gs.seedShopState = 0;
+  if (gs.shopState != shop::Closed || gs.seedShopState != shop::Closed) return;
+  gs.shopState = shop::Choice;
+  gs.seedShopState = shop::Choice;
   hideMenuButtons();
   showCancelOnly();
   showShopChoice(*this);
@@ -115,93 +89,94 @@ void TForm1::menuk3Click() {
 // bsen1: start selling, or acknowledge a sale or a purchase.
 void TForm1::shopOnLeft() {
   const int sell = gs.shopState, buy = gs.seedShopState;
-  if (sell == 0 && buy == 0) {
-    if (!anyAccessory(gs)) {
+  if (sell == shop::Choice && buy == shop::Choice) {
+    if (!anyInStock(gs.accessoryCount)) {
       sayMessage("usam2.bmp", "トルン", "「売れるアクセサリーが", "ないよ？」", "");
       return;
     }
     showAccessoriesForSale(*this);
     greetAccessoryShop(*this);
-    gs.shopState = 1;
-  } else if (sell == 3 && buy == 0) {
-    if (anyAccessory(gs)) {
+    gs.shopState = shop::Counter;
+  } else if (sell == shop::Done && buy == shop::Choice) {
+    if (anyInStock(gs.accessoryCount)) {
       showAccessoriesForSale(*this);
       showContinueOrStop(*this);
-      gs.shopState = 4;
+      gs.shopState = shop::MoreOrStop;
     } else {
       // Sold out: the empty counter stays until the lone back button closes the shops.
       showCancelOnly();
       sm.hide(E::bsen1);
       sayMessage("usam2.bmp", "トルン", "「アクセサリーが", "なくなっちゃった。」", "");
-      gs.shopState = 0;
+      gs.shopState = shop::Choice;
     }
-  } else if (sell == 0 && buy == 3) {
+  } else if (sell == shop::Choice && buy == shop::Done) {
     sm.hide(E::bsen1);
     showContinueOrStop(*this);
-    gs.seedShopState = 4;
+    gs.seedShopState = shop::MoreOrStop;
   }
 }
 
 // bsen2: into the seed shop; the button is only on screen at the choice.
 void TForm1::shopOnRight() {
-  if (gs.shopState != 0 || gs.seedShopState != 0) return;
+  if (gs.shopState != shop::Choice || gs.seedShopState != shop::Choice) return;
   hidePots();
   showSeedCounter(*this);
-  gs.seedShopState = 1;
+  gs.seedShopState = shop::Counter;
 }
 
-// Step (1) of accessory button i: the keeper's offer for it.
+// An accessory button at the counter: the keeper's offer for it. The gift dialogue takes the
+// same click after this.
 void TForm1::shopSellOffer(int index) {
-  if (gs.shopState != 1 || gs.seedShopState != 0) return;
-  if (index < 0 || index >= kAccessories || gs.accessoryCount[static_cast<std::size_t>(index)] <= 0) return;
+  if (gs.shopState != shop::Counter || gs.seedShopState != shop::Choice) return;
+  if (!accessoryInStock(gs, index)) return;
   gs.sellIndex = index;
   showYesNo();
-  sayMessage("misem1.bmp", "アクセサリー屋", offerLine(kSalePrice[index]), "ええでっか？」", "");
-  gs.shopState = 2;
+  sayMessage("misem1.bmp", "アクセサリー屋", offerLine(kAccessory[index].price), "ええでっか？」", "");
+  gs.shopState = shop::Offer;
 }
 
 // The seed shop's step of the weather-kind buttons: the price of the picked seed, or a refusal
 // when the purse is short.
 void TForm1::seedShopChoice(int kind) {
   const int row = seedRowOf(kind);
-  if (row < 0 || gs.shopState != 0 || gs.seedShopState != 1) return;
+  if (row < 0 || gs.shopState != shop::Choice || gs.seedShopState != shop::Counter) return;
   if (gs.money < kSeedOffer[row].price) {
     sayMessage("misew1.bmp", "種屋さん", "「ちょっとたりないわね。」", "", "");
     return;
   }
   gs.buySeedIndex = row;
   showYesNo();
-  sayMessage("misew1.bmp", "種屋さん", kSeedOffer[row].question, "", "");
-  gs.seedShopState = 2;
+  sayMessage("misew1.bmp", "種屋さん", priceQuestion(kSeedOffer[row].price), "", "");
+  gs.seedShopState = shop::Offer;
 }
 
 void TForm1::shopOnYes() {
   const int sell = gs.shopState, buy = gs.seedShopState;
-  if (sell == 2 && buy == 0) {
+  if (sell == shop::Offer && buy == shop::Choice) {
     // The sale. Only an accessory still in stock can be sold; otherwise "no" is the way back.
     const int i = gs.sellIndex;
-    if (i < 0 || i >= kAccessories || gs.accessoryCount[static_cast<std::size_t>(i)] <= 0) return;
+    if (!accessoryInStock(gs, i)) return;
     gs.sellIndex = kNoAccessory;
-    gs.shopState = 3;
+    gs.shopState = shop::Done;
     addSaturating(gs.accessoryCount[static_cast<std::size_t>(i)], -1);
-    addSaturating(gs.money, kSalePrice[i]);
+    addSaturating(gs.money, kAccessory[i].price);
     showAccessoryStock();
     sm.setNumber(E::kanek, gs.money);
     showButton(E::bsen1, "ok.bmp");
     hideYesNo();
     sayShopThanks();
     report(GameEventKind::Sold);
-  } else if (sell == 4 && buy == 0) {
+  } else if (sell == shop::MoreOrStop && buy == shop::Choice) {
     greetAccessoryShop(*this);
     showCancelOnly();
-    gs.shopState = 1;
-  } else if (sell == 0 && buy == 2) {
+    gs.shopState = shop::Counter;
+  } else if (sell == shop::Choice && buy == shop::Offer) {
     // The purchase. The purse was checked when the seed was picked; it is checked again so it
     // can never go below 0.
     const int row = gs.buySeedIndex;
     if (row < 0 || row >= kNoSeedRow || gs.money < kSeedOffer[row].price) return;
     gs.buySeedIndex = kNoSeedRow;
-    gs.seedShopState = 3;
+    gs.seedShopState = shop::Done;
     addSaturating(gs.seedCount[static_cast<std::size_t>(kSeedOffer[row].kind)], 1);
     addSaturating(gs.money, -kSeedOffer[row].price);
     sm.setNumber(E::kanek, gs.money);
@@ -211,19 +186,19 @@ void TForm1::shopOnYes() {
     hideYesNo();
     sayMessage("misew2.bmp", "種屋さん", "「どうもありがとうね！」", "", "");
     report(GameEventKind::Bought);
-  } else if (sell == 0 && buy == 4) {
+  } else if (sell == shop::Choice && buy == shop::MoreOrStop) {
     hideWeatherButtons();
     showSeedCounter(*this);
-    gs.seedShopState = 1;
+    gs.seedShopState = shop::Counter;
   }
 }
 
 void TForm1::shopOnNo() {
   const int sell = gs.shopState, buy = gs.seedShopState;
-  if (sell == 0 && buy == 0) {
+  if (sell == shop::Choice && buy == shop::Choice) {
     // Leave the shops.
-    gs.shopState = kShopsClosed;
-    gs.seedShopState = kShopsClosed;
+    gs.shopState = shop::Closed;
+    gs.seedShopState = shop::Closed;
     hideKindButtons();
     hideAccessoryGrid();
     showPots();
@@ -232,36 +207,31 @@ void TForm1::shopOnNo() {
     showMenuButtons();
     sayHomePrompt();
     report(GameEventKind::ShopsClosed);
-  } else if (sell == 1 && buy == 0) {
+  } else if ((sell == shop::Counter || sell == shop::MoreOrStop) && buy == shop::Choice) {
     hideKindButtons();
     hideAccessoryGrid();
     showShopTop(*this);
-    gs.shopState = 0;
-  } else if (sell == 2 && buy == 0) {
+    gs.shopState = shop::Choice;
+  } else if (sell == shop::Offer && buy == shop::Choice) {
     // The offer is declined: nothing changes hands.
     gs.sellIndex = kNoAccessory;
     showCancelOnly();
     greetAccessoryShop(*this);
-    gs.shopState = 1;
-  } else if (sell == 4 && buy == 0) {
-    hideKindButtons();
-    hideAccessoryGrid();
-    showShopTop(*this);
-    gs.shopState = 0;
-  } else if (sell == 0 && buy == 1) {
+    gs.shopState = shop::Counter;
+  } else if (sell == shop::Choice && buy == shop::Counter) {
     hideSeedPriceList();
     showShopTop(*this);
-    gs.seedShopState = 0;
-  } else if (sell == 0 && buy == 2) {
+    gs.seedShopState = shop::Choice;
+  } else if (sell == shop::Choice && buy == shop::Offer) {
     gs.buySeedIndex = kNoSeedRow;
     showCancelOnly();
     hideShopChoice(*this);
     greetSeedShop(*this);
-    gs.seedShopState = 1;
-  } else if (sell == 0 && buy == 4) {
+    gs.seedShopState = shop::Counter;
+  } else if (sell == shop::Choice && buy == shop::MoreOrStop) {
     hideWeatherButtons();
     showShopTop(*this);
-    gs.seedShopState = 0;
+    gs.seedShopState = shop::Choice;
   }
 }
 
