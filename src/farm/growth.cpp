@@ -1,6 +1,6 @@
 // One night in one pot. A planted seed sprouts or withers, a young plant grows or withers, and
 // a ripe plant never changes. The weather is today's code (0 sunny .. 7 rainbow).
-#include "app/form1.h"
+#include "farm/farm.h"
 
 namespace tenrali {
 
@@ -38,7 +38,11 @@ bool grows(int kind, int w) {
 
 }  // namespace
 
-void TForm1::growPot(int pot) {
+namespace farm {
+
+void growPot(TForm1& f, int pot) {
+  GameState& gs = f.state();
+  ScreenModel& sm = f.screen();
   std::int32_t& seed = gs.potSeed(pot);
   std::int32_t& stage = gs.potGrowth(pot);
   const int kind = seed;
@@ -57,8 +61,10 @@ void TForm1::growPot(int pot) {
     sm.setCaption(kPlates[pot - 1], "枯れ");
     stage = Planted;
     seed = NoWeather;
-    report(GameEventKind::PlantWithered);
+    f.report(GameEventKind::PlantWithered);
   }
 }
+
+}  // namespace farm
 
 }  // namespace tenrali

@@ -1,5 +1,5 @@
 // The harvest: every ripe plant becomes one fruit of its kind and leaves an empty pot.
-#include "app/form1.h"
+#include "farm/farm.h"
 #include "state/saturating.h"
 
 namespace tenrali {
@@ -16,31 +16,38 @@ void TForm1::menuk7Click() {
     hideMenuButtons();
     sayMessage("usam2.bmp", "トルン", "「実ができてないから", "収穫できないよぉ」", "");
   }
-  harvestPots();
+  harvest::harvestPots(*this);
 }
 
-void TForm1::harvestPots() {
+namespace harvest {
+
+void harvestPots(TForm1& f) {
+  GameState& gs = f.state();
+  ScreenModel& sm = f.screen();
   for (int pot = 1; pot <= 3; ++pot) {
     const int kind = gs.potSeed(pot);
     if (gs.potGrowth(pot) <= Growing || kind < Normal || kind > Rainbow) continue;
     addSaturating(gs.fruitCount[static_cast<std::size_t>(kind)], 1);
     gs.potSeed(pot) = NoWeather;
     gs.potGrowth(pot) = Planted;
-    showFruitStock();
+    f.showFruitStock();
     sm.loadPicture(kPots[pot - 1], "ueki.bmp");
     sm.setCaption(kPlates[pot - 1], "");
-    report(GameEventKind::Harvested, kind);
+    f.report(GameEventKind::Harvested, kind);
   }
 }
 
-void TForm1::harvestOnNo() {
+void onNo(TForm1& f) {
+  GameState& gs = f.state();
   if (gs.harvestState != harvest::Shown) return;
-  hideWeatherButtons();
-  showPots();
-  showMenuButtons();
-  sayHomePrompt();
+  f.hideWeatherButtons();
+  f.showPots();
+  f.showMenuButtons();
+  f.sayHomePrompt();
   gs.harvestState = harvest::Closed;
-  hideYesNo();
+  f.hideYesNo();
 }
+
+}  // namespace harvest
 
 }  // namespace tenrali

@@ -1,8 +1,8 @@
 // Entering the heroine in the next contest: the offer, the fee question and the payment that
 // sends her off to the arrival scene. A refused fee keeps the question open until "no".
-#include "app/form1.h"
 #include "data/full_width.h"
 #include "heroine/contest_table.h"
+#include "heroine/heroine.h"
 #include "state/saturating.h"
 
 namespace tenrali {
@@ -26,37 +26,43 @@ void TForm1::menuk1Click() {
   sayMessage(contest->offerPortrait, contest->offer[0], contest->offer[1], contest->offer[2], contest->offer[3]);
 }
 
-void TForm1::contestEntryBranch(bool yes) {
+namespace contest_entry {
+
+void answer(TForm1& f, bool yes) {
+  GameState& gs = f.state();
+  ScreenModel& sm = f.screen();
   const ContestInfo* contest = contestInfo(gs.contestStage);
   if (!contest) return;
   const int state = gs.contestEntryState;
   if (!yes) {
     if (state == contest_entry::Offer || state == contest_entry::FeeQuestion) {
       gs.contestEntryState = contest_entry::Idle;
-      hideYesNo();
-      showMenuButtons();
-      sayHomePrompt();
+      f.hideYesNo();
+      f.showMenuButtons();
+      f.sayHomePrompt();
     }
     return;
   }
   if (state == contest_entry::Offer) {
     gs.contestEntryState = contest_entry::FeeQuestion;
-    sayMessage("", "コンテスト出場には", fullWidth(contest->fee) + "ポエかかります。", "よろしいですか？", "");
+    f.sayMessage("", "コンテスト出場には", fullWidth(contest->fee) + "ポエかかります。", "よろしいですか？", "");
   } else if (state == contest_entry::FeeQuestion && gs.money >= contest->fee) {
     gs.contestEntryState = contest_entry::Paid;
     addSaturating(gs.money, -contest->fee);
     sm.setNumber(E::kanek, gs.money);
-    hideHomeScreen();
-    hideYesNo();
+    f.hideHomeScreen();
+    f.hideYesNo();
     sm.show(E::ivent5);
-    sayMessage("", "", "", "", "");
+    f.sayMessage("", "", "", "", "");
     // Off to the venue: the arrival scene starts from the beginning.
     gs.sceneTick = 0;
     sm.enableTimer(contest->arrivalTimer, true);
-    report(GameEventKind::ContestEntered, gs.contestStage);
+    f.report(GameEventKind::ContestEntered, gs.contestStage);
   } else if (state == contest_entry::FeeQuestion) {
-    sayMessage("usam2.bmp", "トルン", "「お金がたりないよ？」", "", "");
+    f.sayMessage("usam2.bmp", "トルン", "「お金がたりないよ？」", "", "");
   }
 }
+
+}  // namespace contest_entry
 
 }  // namespace tenrali

@@ -1,7 +1,7 @@
 // "ドレスアップ": the hero gives ララベ an accessory from his stock. She wears it in the slot of its
 // kind, in place of what she wore there (that one is gone), and her heart points are always the
 // sum of the four slot values.
-#include "app/form1.h"
+#include "heroine/heroine.h"
 #include "state/saturating.h"
 #include "state/stock.h"
 
@@ -37,31 +37,38 @@ void TForm1::menuk2Click() {
   askWhichGift(*this);
 }
 
+namespace gift {
+
 // A kind button, after the workshop's turn: that kind's accessories, in place of what she wears
 // of that kind.
-void TForm1::giftKindStep(int kind) {
+void kindStep(TForm1& f, int kind) {
+  GameState& gs = f.state();
   if (!giftAt(gs, gift::KindChoice) || kind < 0 || kind >= kAccessoryKinds || !anyOfKindInStock(gs, kind)) return;
-  hideWornSlot(kind + 1);
-  showAccessoryRow(kind);
+  f.hideWornSlot(kind + 1);
+  f.showAccessoryRow(kind);
   gs.giftState = gift::AccessoryChoice;
-  sayMessage("", "トルン", "「どれが似合うかな？」", "", "");
+  f.sayMessage("", "トルン", "「どれが似合うかな？」", "", "");
 }
 
 // An accessory button, after the shop's turn: the hero picks it and asks her.
-void TForm1::giftChoiceStep(int index) {
+void choiceStep(TForm1& f, int index) {
+  GameState& gs = f.state();
   if (!giftAt(gs, gift::AccessoryChoice) || !accessoryInStock(gs, index)) return;
   gs.giftState = gift::Asked;
-  showYesNo();
+  f.showYesNo();
   gs.giftChoice = index;
-  sayPickThis();
+  f.sayPickThis();
 }
 
-void TForm1::giftOnYes() {
+void onYes(TForm1& f) {
+  GameState& gs = f.state();
   if (!giftAt(gs, gift::Asked)) return;
-  giveAccessory(gs.giftChoice);
+  give(f, gs.giftChoice);
 }
 
-void TForm1::giveAccessory(int index) {
+void give(TForm1& f, int index) {
+  GameState& gs = f.state();
+  ScreenModel& sm = f.screen();
   // Only the accessory she was asked about, and only while one is in stock.
   if (!giftAt(gs, gift::Asked) || gs.giftChoice != index || !accessoryInStock(gs, index)) return;
   const int kind = kindOf(index);
@@ -71,55 +78,60 @@ void TForm1::giveAccessory(int index) {
   gs.giftChoice = kNoAccessory;
   gs.giftState = gift::Given;
   addSaturating(gs.accessoryCount[static_cast<std::size_t>(index)], -1);
-  hideAccessoryGrid();
-  hideYesNo();
-  showWornPanel();
-  sayHeroineThanks();
+  f.hideAccessoryGrid();
+  f.hideYesNo();
+  f.showWornPanel();
+  f.sayHeroineThanks();
   sm.setNumber(E::dokik, gs.heart);
-  showButton(E::bsen1, "ok.bmp");
+  f.showButton(E::bsen1, "ok.bmp");
   const AccessoryRecord& worn = gs.accessoryTable[static_cast<std::size_t>(index)];
   sm.loadPicture(kWornPictures[kind], worn.picture);
   sm.setCaption(kWornNames[kind], worn.name);
-  report(GameEventKind::GiftGiven);
+  f.report(GameEventKind::GiftGiven);
 }
 
-void TForm1::giftNoBranch() {
+void onNo(TForm1& f) {
+  GameState& gs = f.state();
   if (giftAt(gs, gift::KindChoice)) {
-    hideKindButtons();
-    hideWornPanel();
-    hideYesNo();
-    showPots();
-    showMenuButtons();
-    sayHomePrompt();
+    f.hideKindButtons();
+    f.hideWornPanel();
+    f.hideYesNo();
+    f.showPots();
+    f.showMenuButtons();
+    f.sayHomePrompt();
     gs.giftState = gift::Closed;
   } else if (giftAt(gs, gift::AccessoryChoice) || giftAt(gs, gift::Asked)) {
     // Back to the kinds; the kind buttons are still there.
-    hideAccessoryGrid();
-    showWornPanel();
-    showCancelOnly();
+    f.hideAccessoryGrid();
+    f.showWornPanel();
+    f.showCancelOnly();
     gs.giftChoice = kNoAccessory;
     gs.giftState = gift::KindChoice;
-    askWhichGift(*this);
+    askWhichGift(f);
   }
 }
 
-void TForm1::giftOkBranch() {
+void onOk(TForm1& f) {
+  GameState& gs = f.state();
+  ScreenModel& sm = f.screen();
   if (!giftAt(gs, gift::Given)) return;
   if (anyInStock(gs.accessoryCount)) {
     gs.giftState = gift::KindChoice;
     sm.hide(E::bsen1);
-    showCancelOnly();
-    askWhichGift(*this);
+    f.showCancelOnly();
+    askWhichGift(f);
   } else {
     gs.giftState = gift::Closed;
     sm.hide(E::bsen1);
-    hideYesNo();
-    hideKindButtons();
-    hideWornPanel();
-    showPots();
-    showMenuButtons();
-    sayMessage("usam2.bmp", "トルン", "「アクセサリーが", "もうないや」", "");
+    f.hideYesNo();
+    f.hideKindButtons();
+    f.hideWornPanel();
+    f.showPots();
+    f.showMenuButtons();
+    f.sayMessage("usam2.bmp", "トルン", "「アクセサリーが", "もうないや」", "");
   }
 }
+
+}  // namespace gift
 
 }  // namespace tenrali

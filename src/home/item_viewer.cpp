@@ -1,6 +1,6 @@
 // The item viewer behind "アイテム": the hero looks at his accessories, seeds or fruits.
 // It only shows: the item buttons it shows answer no click of its own.
-#include "app/form1.h"
+#include "home/item_viewer.h"
 #include "state/stock.h"
 
 namespace tenrali {
@@ -46,31 +46,40 @@ void TForm1::menuk6Click() {
   sayMessage("usam1.bmp", "トルン", "「どれを見る？」", "", "");
 }
 
-void TForm1::itemViewOnLeft() {
-  viewStock(*this, gs.accessoryCount, [](TForm1& f) {
+namespace item_view {
+
+void onLeft(TForm1& f) {
+  GameState& gs = f.state();
+  viewStock(f, gs.accessoryCount, [](TForm1& f) {
     f.showKindButtons();
     f.showAccessoryStock();
   });
 }
 
-void TForm1::itemViewOnRight() {
-  viewStock(*this, gs.seedCount, [](TForm1& f) { f.showSeedStock(); });
+void onRight(TForm1& f) {
+  GameState& gs = f.state();
+  viewStock(f, gs.seedCount, [](TForm1& f) { f.showSeedStock(); });
 }
 
-void TForm1::itemViewOnYes() {
-  viewStock(*this, gs.fruitCount, [](TForm1& f) { f.showFruitStock(); });
+void onYes(TForm1& f) {
+  GameState& gs = f.state();
+  viewStock(f, gs.fruitCount, [](TForm1& f) { f.showFruitStock(); });
 }
 
-void TForm1::itemViewOnNo() {
+void onNo(TForm1& f) {
+  GameState& gs = f.state();
+  ScreenModel& sm = f.screen();
   if (gs.itemViewState != item_view::Choice && gs.itemViewState != item_view::Viewing) return;
-  hideWeatherButtons();
-  hideAccessoryGrid();
-  hideKindButtons();
-  showPots();
-  showMenuButtons();
-  sayHomePrompt();
+  f.hideWeatherButtons();
+  f.hideAccessoryGrid();
+  f.hideKindButtons();
+  f.showPots();
+  f.showMenuButtons();
+  f.sayHomePrompt();
   gs.itemViewState = item_view::Closed;
   for (E e : {E::bsen1, E::bsen2, E::byes, E::bno}) sm.hide(e);
 }
+
+}  // namespace item_view
 
 }  // namespace tenrali

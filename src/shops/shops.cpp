@@ -1,11 +1,11 @@
 // The two shops behind "お店". The accessory shop buys the hero's accessories (his main income),
 // the seed shop sells five kinds of seeds. Both share the sell-or-buy choice: while one of them is
 // visited the other's state stays 0, and both are 5 while the shops are closed.
-#include "app/form1.h"
 #include "data/full_width.h"
+#include "shops/seed_offers.h"
+#include "shops/shops.h"
 #include "state/saturating.h"
 #include "state/stock.h"
-#include "shops/seed_offers.h"
 
 namespace tenrali {
 
@@ -66,7 +66,7 @@ void showContinueOrStop(TForm1& f) {
 // The price list of the seed shop with only the back button.
 void showSeedCounter(TForm1& f) {
   f.showCancelOnly();
-  f.showSeedPriceList();
+  showPriceList(f);
   hideShopChoice(f);
   greetSeedShop(f);
 }
@@ -86,71 +86,80 @@ void TForm1::menuk3Click() {
   report(GameEventKind::ShopsOpened);
 }
 
+namespace shop {
+
 // bsen1: start selling, or acknowledge a sale or a purchase.
-void TForm1::shopOnLeft() {
+void onLeft(TForm1& f) {
+  GameState& gs = f.state();
+  ScreenModel& sm = f.screen();
   const int sell = gs.shopState, buy = gs.seedShopState;
   if (sell == shop::Choice && buy == shop::Choice) {
     if (!anyInStock(gs.accessoryCount)) {
-      sayMessage("usam2.bmp", "トルン", "「売れるアクセサリーが", "ないよ？」", "");
+      f.sayMessage("usam2.bmp", "トルン", "「売れるアクセサリーが", "ないよ？」", "");
       return;
     }
-    showAccessoriesForSale(*this);
-    greetAccessoryShop(*this);
+    showAccessoriesForSale(f);
+    greetAccessoryShop(f);
     gs.shopState = shop::Counter;
   } else if (sell == shop::Done && buy == shop::Choice) {
     if (anyInStock(gs.accessoryCount)) {
-      showAccessoriesForSale(*this);
-      showContinueOrStop(*this);
+      showAccessoriesForSale(f);
+      showContinueOrStop(f);
       gs.shopState = shop::MoreOrStop;
     } else {
       // Sold out: the empty counter stays until the lone back button closes the shops.
-      showCancelOnly();
+      f.showCancelOnly();
       sm.hide(E::bsen1);
-      sayMessage("usam2.bmp", "トルン", "「アクセサリーが", "なくなっちゃった。」", "");
+      f.sayMessage("usam2.bmp", "トルン", "「アクセサリーが", "なくなっちゃった。」", "");
       gs.shopState = shop::Choice;
     }
   } else if (sell == shop::Choice && buy == shop::Done) {
     sm.hide(E::bsen1);
-    showContinueOrStop(*this);
+    showContinueOrStop(f);
     gs.seedShopState = shop::MoreOrStop;
   }
 }
 
 // bsen2: into the seed shop; the button is only on screen at the choice.
-void TForm1::shopOnRight() {
+void onRight(TForm1& f) {
+  GameState& gs = f.state();
   if (gs.shopState != shop::Choice || gs.seedShopState != shop::Choice) return;
-  hidePots();
-  showSeedCounter(*this);
+  f.hidePots();
+  showSeedCounter(f);
   gs.seedShopState = shop::Counter;
 }
 
 // An accessory button at the counter: the keeper's offer for it. The gift dialogue takes the
 // same click after this.
-void TForm1::shopSellOffer(int index) {
+void sellOffer(TForm1& f, int index) {
+  GameState& gs = f.state();
   if (gs.shopState != shop::Counter || gs.seedShopState != shop::Choice) return;
   if (!accessoryInStock(gs, index)) return;
   gs.sellIndex = index;
-  showYesNo();
-  sayMessage("misem1.bmp", "アクセサリー屋", offerLine(kAccessory[index].price), "ええでっか？」", "");
+  f.showYesNo();
+  f.sayMessage("misem1.bmp", "アクセサリー屋", offerLine(kAccessory[index].price), "ええでっか？」", "");
   gs.shopState = shop::Offer;
 }
 
 // The seed shop's step of the weather-kind buttons: the price of the picked seed, or a refusal
 // when the purse is short.
-void TForm1::seedShopChoice(int kind) {
+void seedChoice(TForm1& f, int kind) {
+  GameState& gs = f.state();
   const int row = seedRowOf(kind);
   if (row < 0 || gs.shopState != shop::Choice || gs.seedShopState != shop::Counter) return;
   if (gs.money < kSeedOffer[row].price) {
-    sayMessage("misew1.bmp", "種屋さん", "「ちょっとたりないわね。」", "", "");
+    f.sayMessage("misew1.bmp", "種屋さん", "「ちょっとたりないわね。」", "", "");
     return;
   }
   gs.buySeedIndex = row;
-  showYesNo();
-  sayMessage("misew1.bmp", "種屋さん", priceQuestion(kSeedOffer[row].price), "", "");
+  f.showYesNo();
+  f.sayMessage("misew1.bmp", "種屋さん", priceQuestion(kSeedOffer[row].price), "", "");
   gs.seedShopState = shop::Offer;
 }
 
-void TForm1::shopOnYes() {
+void onYes(TForm1& f) {
+  GameState& gs = f.state();
+  ScreenModel& sm = f.screen();
   const int sell = gs.shopState, buy = gs.seedShopState;
   if (sell == shop::Offer && buy == shop::Choice) {
     // The sale. Only an accessory still in stock can be sold; otherwise "no" is the way back.
@@ -160,15 +169,15 @@ void TForm1::shopOnYes() {
     gs.shopState = shop::Done;
     addSaturating(gs.accessoryCount[static_cast<std::size_t>(i)], -1);
     addSaturating(gs.money, kAccessory[i].price);
-    showAccessoryStock();
+    f.showAccessoryStock();
     sm.setNumber(E::kanek, gs.money);
-    showButton(E::bsen1, "ok.bmp");
-    hideYesNo();
-    sayShopThanks();
-    report(GameEventKind::Sold);
+    f.showButton(E::bsen1, "ok.bmp");
+    f.hideYesNo();
+    f.sayShopThanks();
+    f.report(GameEventKind::Sold);
   } else if (sell == shop::MoreOrStop && buy == shop::Choice) {
-    greetAccessoryShop(*this);
-    showCancelOnly();
+    greetAccessoryShop(f);
+    f.showCancelOnly();
     gs.shopState = shop::Counter;
   } else if (sell == shop::Choice && buy == shop::Offer) {
     // The purchase. The purse was checked when the seed was picked; it is checked again so it
@@ -180,59 +189,62 @@ void TForm1::shopOnYes() {
     addSaturating(gs.seedCount[static_cast<std::size_t>(kSeedOffer[row].kind)], 1);
     addSaturating(gs.money, -kSeedOffer[row].price);
     sm.setNumber(E::kanek, gs.money);
-    hideSeedPriceList();
-    showSeedStock();
-    showButton(E::bsen1, "ok.bmp");
-    hideYesNo();
-    sayMessage("misew2.bmp", "種屋さん", "「どうもありがとうね！」", "", "");
-    report(GameEventKind::Bought);
+    hidePriceList(f);
+    f.showSeedStock();
+    f.showButton(E::bsen1, "ok.bmp");
+    f.hideYesNo();
+    f.sayMessage("misew2.bmp", "種屋さん", "「どうもありがとうね！」", "", "");
+    f.report(GameEventKind::Bought);
   } else if (sell == shop::Choice && buy == shop::MoreOrStop) {
-    hideWeatherButtons();
-    showSeedCounter(*this);
+    f.hideWeatherButtons();
+    showSeedCounter(f);
     gs.seedShopState = shop::Counter;
   }
 }
 
-void TForm1::shopOnNo() {
+void onNo(TForm1& f) {
+  GameState& gs = f.state();
   const int sell = gs.shopState, buy = gs.seedShopState;
   if (sell == shop::Choice && buy == shop::Choice) {
     // Leave the shops.
     gs.shopState = shop::Closed;
     gs.seedShopState = shop::Closed;
-    hideKindButtons();
-    hideAccessoryGrid();
-    showPots();
-    hideShopChoice(*this);
-    hideYesNo();
-    showMenuButtons();
-    sayHomePrompt();
-    report(GameEventKind::ShopsClosed);
+    f.hideKindButtons();
+    f.hideAccessoryGrid();
+    f.showPots();
+    hideShopChoice(f);
+    f.hideYesNo();
+    f.showMenuButtons();
+    f.sayHomePrompt();
+    f.report(GameEventKind::ShopsClosed);
   } else if ((sell == shop::Counter || sell == shop::MoreOrStop) && buy == shop::Choice) {
-    hideKindButtons();
-    hideAccessoryGrid();
-    showShopTop(*this);
+    f.hideKindButtons();
+    f.hideAccessoryGrid();
+    showShopTop(f);
     gs.shopState = shop::Choice;
   } else if (sell == shop::Offer && buy == shop::Choice) {
     // The offer is declined: nothing changes hands.
     gs.sellIndex = kNoAccessory;
-    showCancelOnly();
-    greetAccessoryShop(*this);
+    f.showCancelOnly();
+    greetAccessoryShop(f);
     gs.shopState = shop::Counter;
   } else if (sell == shop::Choice && buy == shop::Counter) {
-    hideSeedPriceList();
-    showShopTop(*this);
+    hidePriceList(f);
+    showShopTop(f);
     gs.seedShopState = shop::Choice;
   } else if (sell == shop::Choice && buy == shop::Offer) {
     gs.buySeedIndex = kNoSeedRow;
-    showCancelOnly();
-    hideShopChoice(*this);
-    greetSeedShop(*this);
+    f.showCancelOnly();
+    hideShopChoice(f);
+    greetSeedShop(f);
     gs.seedShopState = shop::Counter;
   } else if (sell == shop::Choice && buy == shop::MoreOrStop) {
-    hideWeatherButtons();
-    showShopTop(*this);
+    f.hideWeatherButtons();
+    showShopTop(f);
     gs.seedShopState = shop::Choice;
   }
 }
+
+}  // namespace shop
 
 }  // namespace tenrali

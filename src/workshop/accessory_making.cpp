@@ -1,6 +1,5 @@
 // Accessories: four kinds in six variants each, every variant made from one fruit of one
-// weather kind. The kind buttons and the 24 accessory buttons are shared with the shop and the
-// gift dialogue; in the workshop the accessory grid only shows the stock.
+// weather kind (state/accessories.h). In the workshop the accessory grid only shows the stock.
 #include "state/accessories.h"
 #include "state/saturating.h"
 #include "workshop/workshop.h"
@@ -14,23 +13,23 @@ constexpr const char* kKindQuestions[kAccessoryKinds] = {"「かみかざりで�
                                                          "「ネックレスでいい？」", "「指輪でいい？」"};
 }  // namespace
 
-void TForm1::kindButtonClick(int kind) {
-  craftingKindStep(kind);
-  giftKindStep(kind);
-}
+
+namespace workshop {
 
 // The hero asks about the kind he clicked; the workshop only offers kinds the chosen fruit makes.
-void TForm1::craftingKindStep(int kind) {
+void kindStep(TForm1& f, int kind) {
+  GameState& gs = f.state();
   if (!at(gs, KindChoice) || !kindTakesFruit(kind, gs.chosenFruit)) return;
-  sayMessage("usam4.bmp", "トルン", kKindQuestions[kind], "", "");
-  showYesNo();
+  f.sayMessage("usam4.bmp", "トルン", kKindQuestions[kind], "", "");
+  f.showYesNo();
   moveTo(gs, KindQuestion);
   gs.chosenKind = kind + 1;
 }
 
 // One accessory from one fruit of its own kind; the fruit alone decides which of a kind's six
 // makers acts, and the first that acts clears the choice for the rest.
-void TForm1::accessoryMaker(int index) {
+void accessoryMaker(TForm1& f, int index) {
+  GameState& gs = f.state();
   const int fruit = kAccessory[index].fruit;
   if (gs.chosenFruit != fruit) return;
   addSaturating(gs.accessoryCount[static_cast<std::size_t>(index)], 1);
@@ -38,17 +37,10 @@ void TForm1::accessoryMaker(int index) {
   addSaturating(gs.skill, 2 * (fruit + 1));
   gs.chosenFruit = NoWeather;
   gs.chosenKind = 0;
-  sayMessage("usam5.bmp", kAccessory[index].madeLine, "できました。", "", "");
-  report(GameEventKind::AccessoryMade);
+  f.sayMessage("usam5.bmp", kAccessory[index].madeLine, "できました。", "", "");
+  f.report(GameEventKind::AccessoryMade);
 }
 
-void TForm1::variantButtonClick(int index) {
-  shopSellOffer(index);
-  giftChoiceStep(index);
-}
-void TForm1::bakClick() { kindButtonClick(HairOrnament); }
-void TForm1::babClick() { kindButtonClick(Bracelet); }
-void TForm1::banClick() { kindButtonClick(Necklace); }
-void TForm1::bayClick() { kindButtonClick(Ring); }
+}  // namespace workshop
 
 }  // namespace tenrali
