@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+#include <string>
+
+#include <unistd.h>
 
 #ifdef TENRALI_HAVE_X11
 #include <SDL_syswm.h>
@@ -44,9 +47,23 @@ void writeLegacyTitle(SDL_Window* window, const char* caption) {
 #endif
 }
 
+// True when the session has a message bus to talk to: one named in the environment, or the
+// user's bus in the runtime folder.
+bool sessionHasBus() {
+  if (const char* address = std::getenv("DBUS_SESSION_BUS_ADDRESS"); address && *address) return true;
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  return runtime && *runtime && ::access((std::string(runtime) + "/bus").c_str(), F_OK) == 0;
+}
+
 }  // namespace
 
 void configureSdl() {
+  // SDL asks for the session's message bus as it starts. Where the session has none, D-Bus would
+  // fork and run dbus-launch to start one for the game: a fork taken while the helper thread
+  // loads the game, which can stop the child for ever, and a bus left running after the game.
+  // The game needs no bus (the screen saver may come on, keys need no input method): it asks
+  // for none.
+  if (!sessionHasBus()) setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
   // Docks group the window under its launcher by its class (X11's WM_CLASS, Wayland's app id),
   // which is the desktop entry's name. A class the player chose stays.
   setenv("SDL_VIDEO_X11_WMCLASS", TENRALI_APP_ID, 0);

@@ -10,8 +10,8 @@
 namespace tenrali {
 
 // Sets what SDL must know before it starts: the application's name and window class, software
-// drawing, the screen saver left alone. Call before SDL_Init and before any other thread starts
-// (the class is set in the environment).
+// drawing, the screen saver left alone, no message bus started for the game. Call before SDL_Init
+// and before any other thread starts (the class and the bus are set in the environment).
 void configureSdl();
 // Starts SDL's video; throws std::runtime_error with a one-line reason when there is no
 // display to show the window on (SDL would otherwise pick an invisible driver by itself).

@@ -30,12 +30,21 @@ if [ -z "${TENRALI_E2E_PART:-}" ]; then
     echo "FAIL: without a display: status $status, said:"; echo "$said"; exit 1
   fi
   echo "ok: no display -> status $status, $said"
+  # Each part in an X server of its own, whose own words are kept for a failure to show.
+  XLOG=$(mktemp); export XLOG
+  trap 'rm -f "$XLOG"' EXIT
+  part() {
+    screen=$1 name=$2; shift 2
+    # -noreset: a server left by its last client starts over, and drops whoever connects meanwhile.
+    xvfb-run -a -e "$XLOG" -s "-screen 0 $screen -noreset" env TENRALI_E2E_PART="$name" "$@"
+  }
   # A common screen, then a large one on which the game doubles its picture by itself.
-  xvfb-run -a -s "-screen 0 1024x768x24" env TENRALI_E2E_PART=common sh "$0" "$@"
+  part 1024x768x24 common sh "$0" "$@"
   # SDL draws its message box with the X server's core fonts: a server without them gets the game's own box.
-  xvfb-run -a -s "-screen 0 1024x768x24 -fp built-ins" env TENRALI_E2E_PART=nofonts sh "$0" "$@"
-  xvfb-run -a -s "-screen 0 1024x768x24" env TENRALI_E2E_PART=keys sh "$0" "$@"
-  exec xvfb-run -a -s "-screen 0 3840x2160x24" env TENRALI_E2E_PART=large sh "$0" "$@"
+  part "1024x768x24 -fp built-ins" nofonts sh "$0" "$@"
+  part 1024x768x24 keys sh "$0" "$@"
+  part 3840x2160x24 large sh "$0" "$@"
+  exit 0
 fi
 
 WORK=$(mktemp -d)
@@ -49,7 +58,15 @@ cleanup() {
 }
 trap cleanup EXIT
 cd "$WORK"
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  # What the machine looked like: is the X server still there, and what did it say?
+  echo "--- the X server ($DISPLAY) said:" >&2; tail -n 20 "$XLOG" >&2
+  xdpyinfo >/dev/null 2>&1 && echo "--- it still answers" >&2 || echo "--- it no longer answers" >&2
+  ps -eo pid,ppid,stat,rss,etime,args | grep -E '[X]vfb|[t]enrali' >&2
+  free -m >&2
+  exit 1
+}
 # The player's own settings (full screen, a scale) stay out of the test.
 export XDG_CONFIG_HOME="$WORK/config"
 
@@ -245,6 +262,24 @@ class=$(xprop -id "$W" WM_CLASS)
 wait_for "$W" 1 title.png
 cp window.png title-window.png
 echo "ok: the title, as tenrali-play draws it, under a menu bar"
+
+# A second start while the window is open: a box saying so, no second window, status 1.
+FIRST=$PID
+"$TENRALI" 2>second.err &
+PID=$!
+n=0
+until BOX=$(xwininfo -root -tree | awk '/"Ｔｅｎｒａｌｉ！！"/ {print $1; exit}') && [ -n "$BOX" ]; do
+  n=$((n + 1)); [ $n -lt 300 ] || fail "no message box for a second start"
+  kill -0 "$PID" 2>/dev/null || { cat second.err; fail "a second start ended without a message box"; }
+  sleep 0.1
+done
+[ "$(xdotool search --name '^Ｔｅｎｒａｌｉ$' | wc -l)" = 1 ] || fail "a second start showed a second window"
+xdotool key --window "$BOX" Return 2>/dev/null
+wait_exit
+[ "$status" = 1 ] && grep -q '^tenrali: the game is already open in another window' second.err ||
+  { cat second.err; fail "a second start: status $status"; }
+PID=$FIRST
+echo "ok: a second start while the window is open says so in a box and ends with status 1"
 
 click "$W" 20 10                                   # "ゲーム"
 n=0
