@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/form1.h"
-#include "data/picture_files.h"
+#include "ui/picture_files.h"
 #include "platform/file_source.h"
 #include "platform/fonts.h"
 

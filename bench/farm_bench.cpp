@@ -10,8 +10,6 @@ using namespace tenrali::bench;
 
 namespace {
 
-constexpr E kPots[3] = {E::ueki1, E::ueki2, E::ueki3};
-
 // A player's click at the middle of an element: the click rule finds who takes it.
 void press(TForm1& form, E e) {
   Rect r = form.screen().rect(e);

@@ -27,6 +27,7 @@
 #include "platform/sound_player.h"
 #include "platform/speech_service.h"
 #include "platform/standard_streams.h"
+#include "storage/folder_lock.h"
 #include "storage/settings.h"
 #include "storage/user_folders.h"
 #include "usage.h"
@@ -78,7 +79,7 @@ bool readOptions(int argc, char** argv, Options& o) {
       else if (arg == "--version") o.answer = usage::kVersion;
       else throw PlayError{"unknown argument " + quoted(arg)};
     } catch (const PlayError& e) {
-      std::fprintf(stderr, "tenrali: %s\n%s%s", e.what.c_str(), usage::kUsage, usage::kMore);
+      std::fprintf(stderr, "tenrali: %s\n%s%s", e.what(), usage::kUsage, usage::kMore);
       return false;
     }
   }
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
     try {
       replay.emplace(options.replay, options.speed);
     } catch (const PlayError& e) {
-      std::fprintf(stderr, "tenrali: %s\n", e.what.c_str());
+      std::fprintf(stderr, "tenrali: %s\n", e.what());
       return 2;
     }
   }
@@ -116,6 +117,19 @@ int main(int argc, char** argv) {
   } catch (const std::exception& e) {
     std::fprintf(stderr, "tenrali: %s\n", e.what());
     return 1;
+  }
+  // One window at a time keeps the player's game (a replay keeps nothing): a second start, from
+  // a launcher clicked twice, says so and goes instead of saving over the first window's game.
+  std::optional<FolderLock> saveLock;
+  if (!replay) {
+    const std::string folder = saveFolder();
+    saveLock.emplace(folder);
+    if (saveLock->heldElsewhere()) {
+      reportError("the game is already open in another window, which keeps the game in " + quoted(folder, 200) +
+                  "; play on there", nullptr);
+      SDL_Quit();
+      return 1;
+    }
   }
 
   std::unique_ptr<GameWindow> window;

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "data/data_files.h"
-#include "data/picture_files.h"
+#include "ui/picture_files.h"
 #include "data/png.h"
 #include "platform/file_source.h"
 #include "platform/png_reader.h"

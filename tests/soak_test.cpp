@@ -66,7 +66,7 @@ Start randomStart(std::mt19937_64& rng) {
     const char* names[4] = {"hairSlotValue", "braceletSlotValue", "necklaceSlotValue", "ringSlotValue"};
     int heart = 0;
     for (int k = 0; k < 4; ++k) {
-      int v = pick(0, 1) || least > 0 ? kSlotValues[k][pick(least, 5)] : 0;
+      int v = pick(0, 1) || least > 0 ? kAccessory[k * kVariants + pick(least, 5)].heartValue : 0;
       s.fields.emplace_back(names[k], v);
       heart += v;
     }

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "storage/files.h"
+#include "storage/folder_lock.h"
 #include "storage/settings.h"
 #include "storage/user_folders.h"
 #include "support/temp_folder.h"
@@ -133,6 +134,20 @@ TEST(Storage, SettingsLastAndABadFileGivesTheDefaults) {
     EXPECT_EQ(slurp(file + ".bad-1"), garbage);  // kept aside, never deleted
     fs::remove(file + ".bad-1");
   }
+}
+
+TEST(Storage, OneWindowAtATimeHoldsASaveFolder) {
+  TempFolder dir;
+  const std::string folder = dir / "saves";
+  {
+    FolderLock first(folder);  // the folder is made for it
+    EXPECT_FALSE(first.heldElsewhere());
+    EXPECT_TRUE(FolderLock(folder).heldElsewhere());
+  }
+  EXPECT_FALSE(FolderLock(folder).heldElsewhere());  // free again once the first has gone
+  // A folder that cannot be made is nobody's: the game starts and its saving says what fails.
+  std::ofstream(dir / "file") << "x";
+  EXPECT_FALSE(FolderLock(dir / "file" + "/saves").heldElsewhere());
 }
 
 TEST(Storage, TheFoldersFollowTheDesktopsVariables) {

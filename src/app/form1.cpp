@@ -4,25 +4,13 @@
 
 namespace tenrali {
 
-const E kWeatherButtons[9] = {E::bhutu, E::bhare, E::bkumo, E::bame, E::bkami, E::byuki, E::bten, E::bhyou, E::bniji};
-const E kWeatherCounts[9] = {E::khutu, E::khare, E::kkumo, E::kame, E::kkami, E::kyuki, E::kten, E::khyou, E::kniji};
-const E kAccessoryButtons[24] = {E::bak1, E::bak2, E::bak3, E::bak4, E::bak5, E::bak6, E::bab1, E::bab2,
-                                 E::bab3, E::bab4, E::bab5, E::bab6, E::ban1, E::ban2, E::ban3, E::ban4,
-                                 E::ban5, E::ban6, E::bay1, E::bay2, E::bay3, E::bay4, E::bay5, E::bay6};
-const E kAccessoryCounts[24] = {E::kak1, E::kak2, E::kak3, E::kak4, E::kak5, E::kak6, E::kab1, E::kab2,
-                                E::kab3, E::kab4, E::kab5, E::kab6, E::kan1, E::kan2, E::kan3, E::kan4,
-                                E::kan5, E::kan6, E::kay1, E::kay2, E::kay3, E::kay4, E::kay5, E::kay6};
-const E kKindButtons[4] = {E::bak, E::bab, E::ban, E::bay};
-const E kScenePictures[12] = {E::ivent,  E::ivent1, E::ivent2, E::ivent3, E::ivent4,  E::ivent5,
-                              E::ivent6, E::ivent7, E::ivent8, E::ivent9, E::ivent10, E::ivent11};
-
 TForm1::TForm1(Ports ports, std::uint32_t seed) : sm(ports.metrics, ports.pictures) {
-  buildCatalogue(sm);                     // 1. every element with its initial properties
-  gs = GameState{};                       // 2. the initial game state
-  sm.setNumber(E::kanek, gs.money);       // 3. the purse shows "20"
-  loadDataFiles(ports.files, gs);         // 4-6. tenki.dat, tane.dat, akuse.dat
-  gs.todayWeather = WeatherRecord{};      // 7. filled by the first draw
-  rng.seed(seed);                         // 8. the random source
+  buildCatalogue(sm);  // every element with its first look
+  gs = GameState{};
+  sm.setNumber(E::kanek, gs.money);  // the purse shows what a new game starts with
+  loadDataFiles(ports.files, gs);    // the weather, seed and accessory tables
+  gs.todayWeather = WeatherRecord{};  // the first morning draws it
+  rng.seed(seed);
 }
 
 void TForm1::clickElement(E e) {
@@ -103,8 +91,6 @@ void TForm1::menuCommand(E item) {
 }
 
 namespace {
-constexpr E kTimers[8] = {E::Timer1, E::Timer2, E::Timer3, E::Timer4, E::Timer5, E::Timer6, E::Timer7, E::Timer8};
-
 // The tick handler of timer i (0 = Timer1). A switch, not a table of member pointers: GCC's
 // bounds sanitizer misreads an index into such a table.
 void tick(TForm1& f, int i) {
@@ -154,7 +140,7 @@ void TForm1::K2Click() {
   sm.enableTimer(E::Timer1, true);
   report(GameEventKind::OpeningStarted);
   gs.sceneTick = 29;
-  gs.contestStage = 0;
+  gs.contestStage = contest_stage::Opening;
   sm.enableMenuItem(E::K2, false);
   sm.enableMenuItem(E::K3, false);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The main window object: it owns the screen model, the game state and the random source, and
-// every handler of the game (clicks, menu commands, timer ticks) is one of its methods. The
-// methods are defined in the folder of the part of the game they belong to.
+// The main window object: it owns the screen model, the game state and the random source. Every
+// handler of the game (clicks, menu commands, timer ticks) and every routine several parts share
+// is one of its methods, defined in the folder of the part of the game it belongs to; each
+// dialogue's own steps are free functions in that dialogue's namespace.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -11,7 +12,8 @@
 #include "data/file_source.h"
 #include "data/random_int.h"
 #include "state/game_state.h"
-#include "ui/keyboard.h"
+#include "ui/element_groups.h"
+#include "app/keyboard.h"
 #include "ui/screen_model.h"
 
 namespace tenrali {
@@ -48,7 +50,7 @@ class TForm1 {
   E clickAt(int x, int y);
   // Runs the click binding of an element, as a click on it does.
   void clickElement(E e);
-  // The keys: each chooses a place to click and clicks it through clickAt (ui/keyboard.cpp).
+  // The keys: each chooses a place to click and clicks it through clickAt (app/keyboard.cpp).
   Keyboard& keyboard() { return keys_; }
   const Keyboard& keyboard() const { return keys_; }
   Keyboard::Result keyPress(KeyPress key) { return keys_.press(*this, key); }
@@ -77,7 +79,7 @@ class TForm1 {
   void setContinueHandler(std::function<void()> handler) { continue_ = std::move(handler); }
   void K3Click();
   // No game has started in this run: the title is still on screen.
-  bool atTitle() const { return gs.contestStage == 5 && sm.get(E::K2).enabled; }
+  bool atTitle() const { return gs.contestStage == contest_stage::Title && sm.get(E::K2).enabled; }
   // The home screen waits for the player: the menu is shown, no dialogue is open and no scene
   // runs. This is when the game is saved.
   bool homeScreenWaits() const;
@@ -90,7 +92,7 @@ class TForm1 {
   bool newGameQuestionOnYes();
   bool newGameQuestionOnNo();
 
-  // --- Message window (ui/message_window.cpp) ---------------------------------------------------
+  // --- Message window (home/message_window.cpp) ---------------------------------------------------
   // An empty portrait leaves the portrait as it is.
   void sayMessage(const std::string& portrait, const std::string& speaker, const std::string& line1,
                   const std::string& line2, const std::string& line3);
@@ -108,8 +110,10 @@ class TForm1 {
   // Whether a click on the message window or a scene picture would do something now: it ends the
   // opening, or skips a contest's arrival scene.
   bool messageClickActs() const { return openingRuns() || arrivalRuns(); }
-  bool openingRuns() const { return gs.contestStage == 0; }
-  bool arrivalRuns() const { return gs.contestStage >= 1 && gs.contestStage <= 3 && gs.contestEntryState == 2; }
+  bool openingRuns() const { return gs.contestStage == contest_stage::Opening; }
+  bool arrivalRuns() const {
+    return contest_stage::isContest(gs.contestStage) && gs.contestEntryState == contest_entry::Paid;
+  }
   // The two layouts of the story scenes and the contest announcer.
   void saySceneLine(const std::string& portrait, const std::string& speaker, const std::string& line1,
                     const std::string& line2);
@@ -126,13 +130,13 @@ class TForm1 {
   // Shows a dialogue button with a picture.
   void showButton(E button, const std::string& picture);
 
-  // --- Shared dialogue buttons (ui/dialogue_buttons.cpp) ---------------------------------------
+  // --- Shared dialogue buttons (home/dialogue_buttons.cpp) ---------------------------------------
   void bsen1Click();
   void bsen2Click();
   void byesClick();
   void bnoClick();
 
-  // --- Home screen and stock panels (ui/home_screen.cpp, ui/stock_panels.cpp) -------------------
+  // --- Home screen and stock panels (home/home_screen.cpp, home/stock_panels.cpp) -------------------
   void showHomeScreen();
   void hideHomeScreen();
   void showMenuButtons();
@@ -155,12 +159,8 @@ class TForm1 {
   void hideWornPanel();
   void hideWornSlot(int slot);
 
-  // --- Item viewer (ui/item_viewer.cpp) ---------------------------------------------------------
+  // --- Item viewer (home/item_viewer.cpp) -------------------------------------------------------
   void menuk6Click();
-  void itemViewOnLeft();   // accessories
-  void itemViewOnRight();  // seeds
-  void itemViewOnYes();    // fruits
-  void itemViewOnNo();     // close
 
   // --- Scene timers (scenes/) ----------------------------------------------------------------
   void Timer1Timer();
@@ -181,31 +181,24 @@ class TForm1 {
   void winScene2(int tick);         // Timer7
   void endingScene(int tick);       // Timer8
 
-  // --- Farm (farm/) ----------------------------------------------------------------------------
-  void menuk9Click();
-  void advanceDay();
-  void growPot(int pot);
-  void menuk4Click();
+  // --- The element handlers of the dialogues ---------------------------------------------------
+  // Each dialogue's own steps are free functions in its namespace (farm/farm.h, workshop/workshop.h,
+  // shops/shops.h, heroine/heroine.h, home/item_viewer.h); the handlers below and the shared
+  // buttons hand them their clicks.
+  void menuk1Click();  // contest entry (heroine/contest.cpp)
+  void menuk2Click();  // gifts (heroine/gifts.cpp)
+  void menuk3Click();  // the shops (shops/shops.cpp)
+  void menuk4Click();  // planting (farm/planting.cpp)
+  void menuk5Click();  // the workshop (workshop/workshop_flow.cpp)
+  void menuk7Click();  // the harvest (farm/harvest.cpp)
+  void menuk8Click();  // talk (heroine/talk.cpp)
+  void menuk9Click();  // the day's end (farm/day_cycle.cpp)
   void ueki1Click();
   void ueki2Click();
   void ueki3Click();
-  void potClick(int pot);
-  // Whether a click on pot 1..3 chooses it for the seed: a seed is chosen and the pot is empty.
-  bool potTakesSeed(int pot) const;
-  void plantingOnYes();
-  void plantingOnNo();
-  void commitPlanting();
-  void menuk7Click();
-  void harvestPots();
-  void harvestOnNo();
-  // The weather-kind buttons and the steps they hand a click to, in this order.
+  // The weather-kind buttons hand a click to planting, the workshop and the seed shop, in this
+  // order (home/weather_buttons.cpp).
   void weatherButtonClick(int kind);
-  void plantSeedChoice(int kind);       // planting
-  void accessoryFruitChoice(int kind);  // workshop: fruit for an accessory
-  void seedFruitChoice(int kind);       // workshop: fruit for seeds, then the pair for a new species
-  void seedShopChoice(int kind);        // seed shop
-  void showSeedPriceList();
-  void hideSeedPriceList();
   void bhutuClick();
   void bhareClick();
   void bkumoClick();
@@ -215,45 +208,23 @@ class TForm1 {
   void btenClick();
   void bhyouClick();
   void bnijiClick();
-
-  // --- Workshop (workshop/) -------------------------------------------------------------------
-  void menuk5Click();
-  void workshopOnLeft();
-  void workshopOnRight();
-  void workshopOnYes();
-  void workshopOnNo();
-  void seedMaker(int kind);       // seeds from one fruit, then a new species, for one fruit kind
-  void accessoryMaker(int index); // one of the 24 accessories
-  // The accessory-kind buttons: the crafting step, then the gift step.
+  // The accessory-kind buttons: the workshop's step, then the gift step; the 24 accessory
+  // buttons: the shop's offer, then the gift choice (home/accessory_buttons.cpp).
   void kindButtonClick(int kind);
-  void craftingKindStep(int kind);
-  // The 24 accessory buttons: the shop's offer, then the gift choice.
   void variantButtonClick(int index);
   void bakClick();
   void babClick();
   void banClick();
   void bayClick();
 
-  // --- Shops (workshop/shops*.cpp) -------------------------------------------------------------
-  void menuk3Click();
-  void shopOnLeft();
-  void shopOnRight();
-  void shopOnYes();
-  void shopOnNo();
-  void shopSellOffer(int index);
-
-  // --- Heroine: gifts, talk, contests (heroine/) -------------------------------------------------
-  void menuk2Click();
-  void giftKindStep(int kind);
-  void giftChoiceStep(int index);
-  void giftOnYes();
-  void giveAccessory(int index);
-  void giftNoBranch();
-  void giftOkBranch();
-  void menuk8Click();
+  // --- Shared routines of the game ------------------------------------------------------------
+  // The day's end: every pot meets the night, the day turns, tomorrow's weather is drawn.
+  void advanceDay();
+  // Whether a click on pot 1..3 chooses it for the seed: a seed is chosen and the pot is empty.
+  bool potTakesSeed(int pot) const;
+  // A word with her, and her help when he has nothing left.
   void talkToHeroine();
-  void menuk1Click();
-  void contestEntryBranch(bool yes);
+  // Judging: her place in contest `stage`, and the announcer's three calls.
   ContestPlacing placingFor(int stage, int heart, int skill) const;
   void announceThird();
   void announceSecond();
@@ -282,13 +253,5 @@ class TForm1 {
 
 // The parts of the message window and the scene pictures: their bindings only move the story on.
 bool movesStoryOn(E e);
-
-// The button and count label of each weather kind, the accessory buttons and counts by index.
-extern const E kWeatherButtons[9];
-extern const E kWeatherCounts[9];
-extern const E kAccessoryButtons[24];
-extern const E kAccessoryCounts[24];
-extern const E kKindButtons[4];
-extern const E kScenePictures[12];  // ivent, ivent1..ivent11
 
 }  // namespace tenrali

@@ -2,6 +2,7 @@
 // A recorded game: one command a line, as tenrali-play reads them and the window replays them.
 // The actions (seed, menu, click, clickat, key, tick, set) are carried out here; the questions
 // (state, element, visible, message) and screenshot are each driver's own business.
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,10 @@
 
 namespace tenrali {
 
-struct PlayError {
-  std::string what;
+// A line of a recorded game that cannot be carried out, and why.
+class PlayError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // The words of one line; none for an empty line or a comment ("#").

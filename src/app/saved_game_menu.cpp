@@ -6,8 +6,6 @@
 namespace tenrali {
 
 namespace {
-constexpr E kMenuButtons[9] = {E::menuk1, E::menuk2, E::menuk3, E::menuk4, E::menuk5,
-                               E::menuk6, E::menuk7, E::menuk8, E::menuk9};
 // What the question puts over the title picture.
 constexpr E kQuestionLook[] = {E::subw2, E::kaow, E::mes1, E::mes2, E::mes3, E::mes4, E::byes, E::bno};
 }  // namespace
@@ -23,12 +21,12 @@ void TForm1::K3Click() {
 }
 
 bool TForm1::homeScreenWaits() const {
-  if (gs.contestStage < 1 || gs.contestStage > 3 || anyTimerEnabled()) return false;
+  if (!contest_stage::isContest(gs.contestStage) || anyTimerEnabled()) return false;
   for (E m : kMenuButtons)
     if (!sm.isShown(m)) return false;
-  return gs.plantState == 5 && gs.harvestState == 5 && gs.accessoryMakeState == 8 && gs.seedMakeState == 7 &&
-         gs.speciesMakeState == 6 && gs.shopState == 5 && gs.seedShopState == 5 && gs.giftState == 4 &&
-         gs.itemViewState == 2 && gs.contestEntryState == 3;
+  return gs.plantState == planting::Closed && gs.harvestState == harvest::Closed && workshop::at(gs, workshop::Closed) &&
+         gs.shopState == shop::Closed && gs.seedShopState == shop::Closed && gs.giftState == gift::Closed &&
+         gs.itemViewState == item_view::Closed && gs.contestEntryState == contest_entry::Idle;
 }
 
 void TForm1::askBeforeNewGame() {

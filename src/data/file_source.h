@@ -1,6 +1,6 @@
 #pragma once
-// The core reads files only through this port: a file by its bare name, as the game always
-// found its data files and pictures side by side in one folder.
+// The core reads files only through this port: a file by its bare name, since the game keeps its
+// data files and pictures side by side in one folder.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 // The day is the game's only clock. At its end every pot meets the weather of the day that is
 // ending, the counter moves on and tomorrow's weather is drawn.
-#include "app/form1.h"
+#include "farm/farm.h"
 #include "state/saturating.h"
 
 namespace tenrali {
@@ -9,7 +9,7 @@ void TForm1::menuk9Click() { advanceDay(); }
 
 void TForm1::advanceDay() {
   setMessageColor(colors::white);
-  for (int pot = 1; pot <= 3; ++pot) growPot(pot);  // still under today's weather
+  for (int pot = 1; pot <= 3; ++pot) farm::growPot(*this, pot);  // still under today's weather
   addSaturating(gs.dayNumber, 1);
   sayMessage("usam4.bmp", "トルン", "「今日も一日", "がんばるぞ！」", "");
   drawWeather();

@@ -1,6 +1,6 @@
 // One night in one pot. A planted seed sprouts or withers, a young plant grows or withers, and
 // a ripe plant never changes. The weather is today's code (0 sunny .. 7 rainbow).
-#include "app/form1.h"
+#include "farm/farm.h"
 
 namespace tenrali {
 
@@ -36,12 +36,13 @@ bool grows(int kind, int w) {
   }
 }
 
-constexpr E kPots[4] = {E::count, E::ueki1, E::ueki2, E::ueki3};
-constexpr E kPlates[4] = {E::count, E::namep1, E::namep2, E::namep3};
-
 }  // namespace
 
-void TForm1::growPot(int pot) {
+namespace farm {
+
+void growPot(TForm1& f, int pot) {
+  GameState& gs = f.state();
+  ScreenModel& sm = f.screen();
   std::int32_t& seed = gs.potSeed(pot);
   std::int32_t& stage = gs.potGrowth(pot);
   const int kind = seed;
@@ -53,15 +54,17 @@ void TForm1::growPot(int pot) {
   else return;  // ripe: waits for the harvest, whatever the weather
   if (lives) {
     // The pot shows record 3t for a sprout, 3t+1 growing, 3t+2 ripe.
-    sm.loadPicture(kPots[pot], gs.seedTable[static_cast<std::size_t>(3 * kind + stage)].picture);
+    sm.loadPicture(kPots[pot - 1], gs.seedTable[static_cast<std::size_t>(3 * kind + stage)].picture);
     stage += 1;
   } else {
-    sm.loadPicture(kPots[pot], "ueki.bmp");
-    sm.setCaption(kPlates[pot], "枯れ");
+    sm.loadPicture(kPots[pot - 1], "ueki.bmp");
+    sm.setCaption(kPlates[pot - 1], "枯れ");
     stage = Planted;
     seed = NoWeather;
-    report(GameEventKind::PlantWithered);
+    f.report(GameEventKind::PlantWithered);
   }
 }
+
+}  // namespace farm
 
 }  // namespace tenrali

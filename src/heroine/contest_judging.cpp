@@ -1,5 +1,6 @@
 // Judging: the heroine's place follows from her heart points and the hero's skill alone, and the
 // announcer calls the third, the second and the winner with their pictures on stage.
+#include <optional>
 #include <string>
 
 #include "app/form1.h"
@@ -57,11 +58,33 @@ void callOut(TForm1& f, E spot, const OnStage& who, const std::string& line2, in
   f.sayAnnouncer(std::string(kPause) + who.name + "さんです！", line2);
 }
 
+// Today's contest (0..2) and her place in it, decided by the one judging; none outside a contest.
+struct Today {
+  int contest;
+  ContestPlacing placing;
+};
+std::optional<Today> today(const TForm1& f) {
+  const GameState& s = f.state();
+  if (!contest_stage::isContest(s.contestStage)) return std::nullopt;
+  return Today{s.contestStage - contest_stage::First, f.placingFor(s.contestStage, s.heart, s.skill)};
+}
+
+// The colour her place gives the star of the contest.
+Rgb starColour(ContestPlacing p) {
+  switch (p) {
+    case ContestPlacing::Won: return colors::yellow;
+    case ContestPlacing::Second: return colors::white;
+    case ContestPlacing::Third: return colors::lime;
+    case ContestPlacing::Unplaced: break;
+  }
+  return colors::black;
+}
+
 }  // namespace
 
 ContestPlacing TForm1::placingFor(int stage, int heart, int skill) const {
-  if (stage < 1 || stage > 3) return ContestPlacing::Unplaced;
-  const Judging& j = kJudging[stage - 1];
+  if (!contest_stage::isContest(stage)) return ContestPlacing::Unplaced;
+  const Judging& j = kJudging[stage - contest_stage::First];
   if (j.won.holds(heart, skill)) return ContestPlacing::Won;
   if (j.second.holds(heart, skill)) return ContestPlacing::Second;
   if (j.third.holds(heart, skill)) return ContestPlacing::Third;
@@ -69,39 +92,21 @@ ContestPlacing TForm1::placingFor(int stage, int heart, int skill) const {
 }
 
 void TForm1::announceThird() {
-  if (gs.contestStage < 1 || gs.contestStage > 3) return;
-  const ContestPlacing p = placingFor(gs.contestStage, gs.heart, gs.skill);
-  callOut(*this, E::co3, kThird[gs.contestStage - 1][column(p)], "", 3);
+  if (const auto t = today(*this)) callOut(*this, E::co3, kThird[t->contest][column(t->placing)], "", 3);
 }
 
 void TForm1::announceSecond() {
-  if (gs.contestStage < 1 || gs.contestStage > 3) return;
-  const ContestPlacing p = placingFor(gs.contestStage, gs.heart, gs.skill);
-  callOut(*this, E::co2, kSecond[gs.contestStage - 1][column(p)], "", 2);
+  if (const auto t = today(*this)) callOut(*this, E::co2, kSecond[t->contest][column(t->placing)], "", 2);
 }
 
 void TForm1::announceWinner() {
-  if (gs.contestStage < 1 || gs.contestStage > 3) return;
-  const ContestPlacing p = placingFor(gs.contestStage, gs.heart, gs.skill);
-  const E star = gs.contestStage == 1 ? E::Label1 : gs.contestStage == 2 ? E::Label2 : E::Label3;
+  const auto t = today(*this);
+  if (!t) return;
+  const bool won = t->placing == ContestPlacing::Won;
+  if (won) gs.contestResult = contest_result::Won;
   // The star of this contest keeps the colour of her place until she enters it again.
-  Rgb colour = colors::black;
-  switch (p) {
-    case ContestPlacing::Won:
-      gs.contestResult = 1;
-      colour = colors::yellow;
-      break;
-    case ContestPlacing::Second:
-      colour = colors::white;
-      break;
-    case ContestPlacing::Third:
-      colour = colors::lime;
-      break;
-    case ContestPlacing::Unplaced:
-      break;
-  }
-  sm.setFontColor(star, colour);
-  callOut(*this, E::co1, p == ContestPlacing::Won ? kHeroine : kRival, std::string(kPause) + "おめでとうございます！", 1);
+  sm.setFontColor(kStars[t->contest], starColour(t->placing));
+  callOut(*this, E::co1, won ? kHeroine : kRival, std::string(kPause) + "おめでとうございます！", 1);
 }
 
 }  // namespace tenrali

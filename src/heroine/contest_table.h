@@ -8,7 +8,6 @@ struct ContestInfo {
   const char* offer[4];       // the poster: mes1..mes4 of the entry offer
   const char* offerPortrait;  // "" keeps the portrait as it is
   int fee;                    // ポエ
-  const char* feeLine;
   E arrivalTimer;
 };
 

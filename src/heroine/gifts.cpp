@@ -1,53 +1,34 @@
 // "ドレスアップ": the hero gives ララベ an accessory from his stock. She wears it in the slot of its
 // kind, in place of what she wore there (that one is gone), and her heart points are always the
 // sum of the four slot values.
-#include <algorithm>
-
-#include "app/form1.h"
-#include "heroine/heart_values.h"
+#include "heroine/heroine.h"
 #include "state/saturating.h"
+#include "state/stock.h"
 
 namespace tenrali {
 
-namespace {
-
-constexpr int kGiftIdle = 4;
-
-constexpr E kWornPictures[kAccessoryKinds] = {E::wd1, E::wd2, E::wd3, E::wd4};
-constexpr E kWornNames[kAccessoryKinds] = {E::ld1, E::ld2, E::ld3, E::ld4};
-
-bool isAccessory(int i) { return i >= 0 && i < kAccessories; }
-
-bool inStock(const GameState& s, int i) { return isAccessory(i) && s.accessoryCount[static_cast<std::size_t>(i)] > 0; }
-
-bool anyAccessory(const GameState& s) {
-  return std::any_of(s.accessoryCount.begin(), s.accessoryCount.end(), [](std::int32_t c) { return c > 0; });
-}
-
-bool anyOfKind(const GameState& s, int kind) {
-  for (int v = 0; v < 6; ++v)
-    if (inStock(s, kind * 6 + v)) return true;
-  return false;
-}
+namespace gift {
 
 // The gift dialogue at a state, with the choice that belongs to it: an accessory only while she
-// is asked (2), none otherwise.
+// is asked, none otherwise.
 bool giftAt(const GameState& s, int state) {
   if (s.giftState != state) return false;
-  return state == 2 ? isAccessory(s.giftChoice) : s.giftChoice == kNoAccessory;
+  return state == gift::Asked ? isAccessory(s.giftChoice) : s.giftChoice == kNoAccessory;
 }
 
 void askWhichGift(TForm1& f) { f.sayMessage("usam1.bmp", "トルン", "「どれをあげようかな？」", "", ""); }
 
-}  // namespace
+}  // namespace gift
+
+using namespace gift;
 
 void TForm1::menuk2Click() {
-  if (!giftAt(gs, kGiftIdle)) return;
-  if (!anyAccessory(gs)) {
+  if (!giftAt(gs, gift::Closed)) return;
+  if (!anyInStock(gs.accessoryCount)) {
     sayMessage("usam2.bmp", "トルン", "「あげられる", "アクセサリーが", "ないよ？」");
     return;
   }
-  gs.giftState = 0;
+  gs.giftState = gift::KindChoice;
   hideMenuButtons();
   showCancelOnly();
   hidePots();
@@ -56,88 +37,101 @@ void TForm1::menuk2Click() {
   askWhichGift(*this);
 }
 
-// Step 2 of a kind button: that kind's accessories, in place of what she wears of that kind.
-void TForm1::giftKindStep(int kind) {
-  if (!giftAt(gs, 0) || kind < 0 || kind >= kAccessoryKinds || !anyOfKind(gs, kind)) return;
-  hideWornSlot(kind + 1);
-  showAccessoryRow(kind);
-  gs.giftState = 1;
-  sayMessage("", "トルン", "「どれが似合うかな？」", "", "");
+namespace gift {
+
+// A kind button, after the workshop's turn: that kind's accessories, in place of what she wears
+// of that kind.
+void kindStep(TForm1& f, int kind) {
+  GameState& gs = f.state();
+  if (!giftAt(gs, gift::KindChoice) || kind < 0 || kind >= kAccessoryKinds || !anyOfKindInStock(gs, kind)) return;
+  f.hideWornSlot(kind + 1);
+  f.showAccessoryRow(kind);
+  gs.giftState = gift::AccessoryChoice;
+  f.sayMessage("", "トルン", "「どれが似合うかな？」", "", "");
 }
 
-// Step 2 of an accessory button.
-void TForm1::giftChoiceStep(int index) {
-  if (!giftAt(gs, 1) || !inStock(gs, index)) return;
-  gs.giftState = 2;
-  showYesNo();
+// An accessory button, after the shop's turn: the hero picks it and asks her.
+void choiceStep(TForm1& f, int index) {
+  GameState& gs = f.state();
+  if (!giftAt(gs, gift::AccessoryChoice) || !accessoryInStock(gs, index)) return;
+  gs.giftState = gift::Asked;
+  f.showYesNo();
   gs.giftChoice = index;
-  sayPickThis();
+  f.sayPickThis();
 }
 
-void TForm1::giftOnYes() {
-  if (!giftAt(gs, 2)) return;
-  giveAccessory(gs.giftChoice);
+void onYes(TForm1& f) {
+  GameState& gs = f.state();
+  if (!giftAt(gs, gift::Asked)) return;
+  give(f, gs.giftChoice);
 }
 
-void TForm1::giveAccessory(int index) {
+void give(TForm1& f, int index) {
+  GameState& gs = f.state();
+  ScreenModel& sm = f.screen();
   // Only the accessory she was asked about, and only while one is in stock.
-  if (!giftAt(gs, 2) || gs.giftChoice != index || !inStock(gs, index)) return;
-  const int kind = index / 6;
-  gs.slotValue(kind) = kHeartValue[index];
+  if (!giftAt(gs, gift::Asked) || gs.giftChoice != index || !accessoryInStock(gs, index)) return;
+  const int kind = kindOf(index);
+  gs.slotValue(kind) = kAccessory[index].heartValue;
   gs.heart =
       saturated(std::int64_t{gs.hairSlotValue} + gs.braceletSlotValue + gs.necklaceSlotValue + gs.ringSlotValue);
   gs.giftChoice = kNoAccessory;
-  gs.giftState = 3;
+  gs.giftState = gift::Given;
   addSaturating(gs.accessoryCount[static_cast<std::size_t>(index)], -1);
-  hideAccessoryGrid();
-  hideYesNo();
-  showWornPanel();
-  sayHeroineThanks();
+  f.hideAccessoryGrid();
+  f.hideYesNo();
+  f.showWornPanel();
+  f.sayHeroineThanks();
   sm.setNumber(E::dokik, gs.heart);
-  showButton(E::bsen1, "ok.bmp");
+  f.showButton(E::bsen1, "ok.bmp");
   const AccessoryRecord& worn = gs.accessoryTable[static_cast<std::size_t>(index)];
   sm.loadPicture(kWornPictures[kind], worn.picture);
   sm.setCaption(kWornNames[kind], worn.name);
-  report(GameEventKind::GiftGiven);
+  f.report(GameEventKind::GiftGiven);
 }
 
-void TForm1::giftNoBranch() {
-  if (giftAt(gs, 0)) {
-    hideKindButtons();
-    hideWornPanel();
-    hideYesNo();
-    showPots();
-    showMenuButtons();
-    sayHomePrompt();
-    gs.giftState = kGiftIdle;
-  } else if (giftAt(gs, 1) || giftAt(gs, 2)) {
+void onNo(TForm1& f) {
+  GameState& gs = f.state();
+  if (giftAt(gs, gift::KindChoice)) {
+    f.hideKindButtons();
+    f.hideWornPanel();
+    f.hideYesNo();
+    f.showPots();
+    f.showMenuButtons();
+    f.sayHomePrompt();
+    gs.giftState = gift::Closed;
+  } else if (giftAt(gs, gift::AccessoryChoice) || giftAt(gs, gift::Asked)) {
     // Back to the kinds; the kind buttons are still there.
-    hideAccessoryGrid();
-    showWornPanel();
-    showCancelOnly();
+    f.hideAccessoryGrid();
+    f.showWornPanel();
+    f.showCancelOnly();
     gs.giftChoice = kNoAccessory;
-    gs.giftState = 0;
-    askWhichGift(*this);
+    gs.giftState = gift::KindChoice;
+    askWhichGift(f);
   }
 }
 
-void TForm1::giftOkBranch() {
-  if (!giftAt(gs, 3)) return;
-  if (anyAccessory(gs)) {
-    gs.giftState = 0;
+void onOk(TForm1& f) {
+  GameState& gs = f.state();
+  ScreenModel& sm = f.screen();
+  if (!giftAt(gs, gift::Given)) return;
+  if (anyInStock(gs.accessoryCount)) {
+    gs.giftState = gift::KindChoice;
     sm.hide(E::bsen1);
-    showCancelOnly();
-    askWhichGift(*this);
+    f.showCancelOnly();
+    askWhichGift(f);
   } else {
-    gs.giftState = kGiftIdle;
+    gs.giftState = gift::Closed;
     sm.hide(E::bsen1);
-    hideYesNo();
-    hideKindButtons();
-    hideWornPanel();
-    showPots();
-    showMenuButtons();
-    sayMessage("usam2.bmp", "トルン", "「アクセサリーが", "もうないや」", "");
+    f.hideYesNo();
+    f.hideKindButtons();
+    f.hideWornPanel();
+    f.showPots();
+    f.showMenuButtons();
+    f.sayMessage("usam2.bmp", "トルン", "「アクセサリーが", "もうないや」", "");
   }
 }
+
+}  // namespace gift
 
 }  // namespace tenrali

@@ -1,27 +1,22 @@
 // "コメント": a word with ララベ, picked at random from what suits the hero's skill. When he has
 // nothing left to go on with, no seed, fruit or accessory and not even the price of the cheapest
 // seed, she helps him out with 20 ポエ.
-#include <algorithm>
-
 #include "app/form1.h"
 #include "heroine/talk_lines.h"
 #include "state/saturating.h"
-#include "workshop/seed_offers.h"
+#include "state/stock.h"
+#include "shops/seed_offers.h"
 
 namespace tenrali {
 
 namespace {
 
-template <std::size_t N>
-bool allZero(const std::array<std::int32_t, N>& counts) {
-  return std::all_of(counts.begin(), counts.end(), [](std::int32_t c) { return c == 0; });
-}
-
 // Plants in the pots do not count: he can still be broke with a garden full of sprouts. A purse
 // that cannot buy a single seed is as empty as none: every price is a multiple of 5, so 5 ポエ
 // with nothing in stock would otherwise be a game that can never go on.
 bool heroIsBroke(const GameState& s) {
-  return s.money < cheapestSeedPrice() && allZero(s.accessoryCount) && allZero(s.seedCount) && allZero(s.fruitCount);
+  return s.money < cheapestSeedPrice() && !anyInStock(s.accessoryCount) && !anyInStock(s.seedCount) &&
+         !anyInStock(s.fruitCount);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "data/picture_files.h"
+#include "ui/picture_files.h"
 #include "platform/event_loop.h"
 #include "platform/file_source.h"
 #include "platform/fonts.h"

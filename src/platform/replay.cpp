@@ -35,7 +35,7 @@ void Replay::step(TForm1& form, Uint64 now) {
       if (action.kind == PlayStep::Kind::Other && !isPlayQuestion(words[0]))
         throw PlayError{"unknown command " + quoted(words[0])};
     } catch (const PlayError& e) {
-      std::fprintf(stderr, "tenrali: replay, line %zu: %s\n", lineNo, e.what.c_str());
+      std::fprintf(stderr, "tenrali: replay, line %zu: %s\n", lineNo, e.what());
       next_ = lines_.size();
       return;
     }

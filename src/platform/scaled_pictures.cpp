@@ -1,6 +1,6 @@
 #include "platform/scaled_pictures.h"
 
-#include "data/picture_files.h"
+#include "ui/picture_files.h"
 #include "platform/png_reader.h"
 
 namespace tenrali {

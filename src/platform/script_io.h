@@ -2,6 +2,7 @@
 // The plumbing of a recorded game: its lines read one at a time, each of a sane length, and the
 // answers written out, with every failure to read or write told in one line, never lost.
 #include <cstddef>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -41,8 +42,9 @@ class ScriptReader {
 };
 
 // Answers that could not be written: the run cannot go on (its status is not that of a bad script).
-struct AnswerError {
-  std::string what;
+class AnswerError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // Flushes the answers on standard output; throws AnswerError ("cannot write the answers: …") when

@@ -1,19 +1,13 @@
 // Taking a game off the waiting home screen, and putting it back on a fresh window exactly as it
 // was: the pots with their pictures and plates, today's weather, the numbers, what she wears,
 // the contest stars and the last message.
-#include "heroine/heart_values.h"
+#include "state/accessories.h"
 #include "save/saved_game.h"
 
 namespace tenrali {
 
 namespace {
 
-constexpr E kPots[3] = {E::ueki1, E::ueki2, E::ueki3};
-constexpr E kPlates[3] = {E::namep1, E::namep2, E::namep3};
-constexpr E kStars[3] = {E::Label1, E::Label2, E::Label3};
-constexpr E kLines[4] = {E::mes1, E::mes2, E::mes3, E::mes4};
-constexpr E kWornPictures[4] = {E::wd1, E::wd2, E::wd3, E::wd4};
-constexpr E kWornNames[4] = {E::ld1, E::ld2, E::ld3, E::ld4};
 constexpr const char* kWithered = "枯れ";
 
 }  // namespace
@@ -36,7 +30,7 @@ SavedGame takeSavedGame(const TForm1& form) {
     if (sm.get(kStars[p]).visible) g.stars[static_cast<std::size_t>(p)] = sm.get(kStars[p]).font.color;
   }
   g.portrait = sm.get(E::kaow).picture;
-  for (int i = 0; i < 4; ++i) g.lines[static_cast<std::size_t>(i)] = sm.get(kLines[i]).caption;
+  for (int i = 0; i < 4; ++i) g.lines[static_cast<std::size_t>(i)] = sm.get(kMessageLines[i]).caption;
   g.color = sm.get(E::mes1).font.color;
   return g;
 }

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "heroine/heart_values.h"
+#include "state/accessories.h"
 
 namespace tenrali {
 
@@ -14,21 +14,46 @@ const char* const kSlotNames[4] = {"hairSlotValue", "braceletSlotValue", "neckla
 
 constexpr std::int64_t kMax = INT32_MAX;
 constexpr FieldRange kRanges[] = {
-    {"sceneTick", 0, 0},          {"dayNumber", 1, kMax},        {"heart", 0, kMax},
-    {"skill", 0, kMax},           {"money", 0, kMax},            {"contestStage", 1, 3},
-    {"contestEntryState", 3, 3},  {"contestResult", 0, 0},       {"harvestState", 5, 5},
-    {"accessoryMakeState", 8, 8}, {"seedMakeState", 7, 7},       {"speciesMakeState", 6, 6},
-    {"giftState", 4, 4},          {"giftChoice", 24, 24},        {"hairSlotValue", 0, 20},
-    {"braceletSlotValue", 0, 20}, {"necklaceSlotValue", 0, 20},  {"ringSlotValue", 0, 20},
-    {"itemViewState", 2, 2},      {"shopState", 5, 5},           {"seedShopState", 5, 5},
-    {"sellIndex", 0, 24},         {"buySeedIndex", 0, 5},        {"chosenFruit", 0, 9},
-    {"chosenKind", 0, 4},         {"plantState", 5, 5},          {"chosenPot", 0, 5},
-    {"chosenSeed", 0, 9},         {"pot1Seed", 0, 9},            {"pot2Seed", 0, 9},
-    {"pot3Seed", 0, 9},           {"seedFruit", 0, 9},           {"speciesFruit", 2, 9},
-    {"pot1Growth", 0, 3},         {"pot2Growth", 0, 3},          {"pot3Growth", 0, 3},
-    {"seedCount", 0, kMax},       {"fruitCount", 0, kMax},       {"accessoryCount", 0, kMax},
+    {"sceneTick", 0, 0},
+    {"dayNumber", 1, kMax},
+    {"heart", 0, kMax},
+    {"skill", 0, kMax},
+    {"money", 0, kMax},
+    {"contestStage", contest_stage::First, contest_stage::Final},
+    {"contestEntryState", contest_entry::Idle, contest_entry::Idle},
+    {"contestResult", contest_result::None, contest_result::None},
+    {"harvestState", harvest::Closed, harvest::Closed},
+    {"accessoryMakeState", workshop::Closed.accessory, workshop::Closed.accessory},
+    {"seedMakeState", workshop::Closed.seed, workshop::Closed.seed},
+    {"speciesMakeState", workshop::Closed.species, workshop::Closed.species},
+    {"giftState", gift::Closed, gift::Closed},
+    {"giftChoice", kNoAccessory, kNoAccessory},
+    {"hairSlotValue", 0, 20},
+    {"braceletSlotValue", 0, 20},
+    {"necklaceSlotValue", 0, 20},
+    {"ringSlotValue", 0, 20},
+    {"itemViewState", item_view::Closed, item_view::Closed},
+    {"shopState", shop::Closed, shop::Closed},
+    {"seedShopState", shop::Closed, shop::Closed},
+    {"sellIndex", 0, kNoAccessory},
+    {"buySeedIndex", 0, kSeedOffers},
+    {"chosenFruit", 0, NoWeather},
+    {"chosenKind", 0, kAccessoryKinds},
+    {"plantState", planting::Closed, planting::Closed},
+    {"chosenPot", planting::kNoPot, planting::kPlanted},
+    {"chosenSeed", 0, NoWeather},
+    {"pot1Seed", 0, NoWeather},
+    {"pot2Seed", 0, NoWeather},
+    {"pot3Seed", 0, NoWeather},
+    {"seedFruit", 0, NoWeather},
+    {"speciesFruit", Cloudy, NoWeather},
+    {"pot1Growth", Planted, Ripe},
+    {"pot2Growth", Planted, Ripe},
+    {"pot3Growth", Planted, Ripe},
+    {"seedCount", 0, kMax},
+    {"fruitCount", 0, kMax},
+    {"accessoryCount", 0, kMax},
 };
-
 }  // namespace
 
 void failOnLine(int line, const std::string& what) {

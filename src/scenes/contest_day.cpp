@@ -48,20 +48,19 @@ constexpr SceneLine kLoss[] = {
 };
 
 constexpr E kWinScene[3] = {E::Timer4, E::Timer7, E::Timer8};
-constexpr E kStars[3] = {E::Label1, E::Label2, E::Label3};
 
 }  // namespace
 
 void TForm1::contestDayScene(int tick) {
   const int stage = gs.contestStage;
-  if (stage < 1 || stage > 3) return;
+  if (!contest_stage::isContest(stage)) return;
   switch (tick) {
     case 1:
       // The hall; from now on a click no longer skips anything.
       sm.hide(E::ivent5);
       sm.show(E::ivent6);
       sm.hide(E::kaow);
-      gs.contestEntryState = 3;
+      gs.contestEntryState = contest_entry::Idle;
       sayAnnouncer("さあ、いよいよコンテストの", "はじまりです！！");
       report(GameEventKind::ContestDayStarted, stage);
       return;
@@ -78,7 +77,7 @@ void TForm1::contestDayScene(int tick) {
       announceWinner();
       return;
     case 320:
-      if (gs.contestResult == 1) handOver(*this, E::Timer3, kWinScene[stage - 1]);
+      if (gs.contestResult == contest_result::Won) handOver(*this, E::Timer3, kWinScene[stage - 1]);
       return;
     case 321:
       sm.show(E::kaow);

@@ -53,7 +53,7 @@ void startWinScene(TForm1& f) {
 // The next morning at home, with the stars won so far and the next contest open.
 void endWinScene(TForm1& f, int stars, int nextStage, E self) {
   GameState& gs = f.state();
-  gs.contestResult = 0;
+  gs.contestResult = contest_result::None;
   for (E star : {E::Label1, E::Label2}) {
     if (stars-- > 0) f.screen().show(star);
   }

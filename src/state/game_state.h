@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "state/flow_states.h"
+
 namespace tenrali {
 
 // Weather kinds index seeds, fruits, pots and the nine weather-kind buttons; 9 means none.
@@ -19,6 +21,10 @@ enum AccessoryKind : int { HairOrnament = 0, Bracelet = 1, Necklace = 2, Ring = 
 inline constexpr int kAccessoryKinds = 4;
 inline constexpr int kAccessories = 24;
 inline constexpr int kNoAccessory = 24;
+
+// The seed shop sells five kinds of seeds (shops/seed_offers.h); 5 is also the "no row chosen"
+// value of buySeedIndex.
+inline constexpr int kSeedOffers = 5;
 
 // Growth of a pot: 0 empty or planted today, 1 sprout, 2 growing, 3 ripe.
 enum PotStage : int { Planted = 0, Sprout = 1, Growing = 2, Ripe = 3 };
@@ -48,49 +54,17 @@ struct AccessoryRecord {
 };
 
 struct GameState {
-  std::int32_t sceneTick = 0;
-  std::int32_t dayNumber = 1;
   std::array<WeatherRecord, 8> weatherTable{};
   std::array<SeedRecord, 27> seedTable{};
   WeatherRecord todayWeather{};
   std::array<AccessoryRecord, 24> accessoryTable{};
-  std::int32_t heart = 0;
-  std::int32_t skill = 0;
-  std::int32_t money = 20;
-  std::int32_t contestStage = 5;
-  std::int32_t contestEntryState = 3;
-  std::int32_t contestResult = 0;
-  std::int32_t harvestState = 5;
-  std::int32_t accessoryMakeState = 8;
-  std::int32_t seedMakeState = 7;
-  std::int32_t speciesMakeState = 6;
-  std::int32_t giftState = 4;
-  std::int32_t giftChoice = 24;
-  std::int32_t hairSlotValue = 0;
-  std::int32_t braceletSlotValue = 0;
-  std::int32_t necklaceSlotValue = 0;
-  std::int32_t ringSlotValue = 0;
-  std::int32_t itemViewState = 2;
-  std::int32_t shopState = 5;
-  std::int32_t seedShopState = 5;
-  std::int32_t sellIndex = 24;
-  std::int32_t buySeedIndex = 5;
-  std::int32_t chosenFruit = 9;
-  std::int32_t chosenKind = 0;
-  std::int32_t plantState = 5;
-  std::int32_t chosenPot = 0;
-  std::int32_t chosenSeed = 0;  // the constructor leaves it alone: 0 until the first planting dialogue
-  std::int32_t pot1Seed = 9;
-  std::int32_t pot2Seed = 9;
-  std::int32_t pot3Seed = 9;
-  std::int32_t seedFruit = 9;
-  std::int32_t speciesFruit = 9;
-  std::int32_t pot1Growth = 0;
-  std::int32_t pot2Growth = 0;
-  std::int32_t pot3Growth = 0;
-  std::array<std::int32_t, 9> seedCount{3, 0, 0, 0, 0, 0, 0, 0, 0};
-  std::array<std::int32_t, 9> fruitCount{};
-  std::array<std::int32_t, 24> accessoryCount{};
+
+  // The integer fields, declared from their one list.
+#define SCALAR(name, initial) std::int32_t name = initial;
+#define ARRAY(name, length, ...) std::array<std::int32_t, length> name{__VA_ARGS__};
+#include "state/int_fields.h"
+#undef SCALAR
+#undef ARRAY
 
   // Pot p (1..3) as references, so the three pots share one rule.
   std::int32_t& potSeed(int p) { return p == 1 ? pot1Seed : p == 2 ? pot2Seed : pot3Seed; }
@@ -102,6 +76,18 @@ struct GameState {
   }
 };
 
+namespace workshop {
+// Whether the workshop dialogue stands at a step, and the move to one.
+inline bool at(const GameState& s, Step step) {
+  return s.accessoryMakeState == step.accessory && s.seedMakeState == step.seed && s.speciesMakeState == step.species;
+}
+inline void moveTo(GameState& s, Step step) {
+  s.accessoryMakeState = step.accessory;
+  s.seedMakeState = step.seed;
+  s.speciesMakeState = step.species;
+}
+}  // namespace workshop
+
 // The integer fields of the record by name, in the record's order, for the headless driver and tests.
 // Arrays are listed once with their length; the three tables and todayWeather are not integer fields.
 struct IntField {
@@ -110,7 +96,14 @@ struct IntField {
   int length;  // 1 for a scalar
   std::int32_t get(const GameState& s, int index) const { return *at(const_cast<GameState&>(s), index); }
 };
-const std::array<IntField, 39>& intFields();
+#define SCALAR(name, initial) +1
+#define ARRAY(name, length, ...) +1
+inline constexpr std::size_t kIntFields = 0
+#include "state/int_fields.h"
+    ;
+#undef SCALAR
+#undef ARRAY
+const std::array<IntField, kIntFields>& intFields();
 const IntField* findIntField(std::string_view name);
 
 }  // namespace tenrali

@@ -1,4 +1,6 @@
 // The window description: every element of the main window with its initial properties.
+#include "state/accessories.h"
+#include "ui/element_groups.h"
 #include "ui/screen_model.h"
 
 namespace tenrali {
@@ -41,14 +43,6 @@ Font font(const char* face, int height, Rgb color = colors::black, bool bold = f
   return Font{face, height, color, bold, italic};
 }
 
-// The icon of each accessory button: one per weather, shared between kinds.
-const char* accessoryIcon(int kind, int variant) {
-  static const char* const hairRing[] = {"ahutu.bmp", "ahare.bmp", "aame.bmp", "ayuki.bmp", "ahyou.bmp", "aniji.bmp"};
-  static const char* const braceletNecklace[] = {"ahutu.bmp", "akumo.bmp", "akami.bmp",
-                                                 "aten.bmp",  "ahyou.bmp", "aniji.bmp"};
-  return (kind == 0 || kind == 3) ? hairRing[variant] : braceletNecklace[variant];
-}
-
 }  // namespace
 
 void buildCatalogue(ScreenModel& s) {
@@ -56,11 +50,9 @@ void buildCatalogue(ScreenModel& s) {
 
   // Full-window scene pictures. The title is the bottom-most element; the others lie above the home screen.
   b.picture(E::ivent, 0, 0, 600, 450, true, "ivent.bmp", true, true);
-  const E scenes[] = {E::ivent1, E::ivent2, E::ivent3, E::ivent4,  E::ivent5, E::ivent6,
-                      E::ivent7, E::ivent8, E::ivent9, E::ivent10, E::ivent11};
-  for (int i = 0; i < 11; ++i) {
-    std::string stored = "ivent" + std::to_string(i + 1) + ".bmp";
-    b.picture(scenes[i], 0, 0, 600, 400, false, stored.c_str(), false, i < 5);
+  for (int i = 1; i <= 11; ++i) {
+    std::string stored = "ivent" + std::to_string(i) + ".bmp";
+    b.picture(kScenePictures[i], 0, 0, 600, 400, false, stored.c_str(), false, i <= 5);
   }
 
   // Home-screen frames.
@@ -69,10 +61,9 @@ void buildCatalogue(ScreenModel& s) {
   b.picture(E::mainw, 0, 0, 450, 250, true, "mainw.bmp", false, false);
 
   // Menu buttons, three columns of three.
-  const E menu[] = {E::menuk1, E::menuk2, E::menuk3, E::menuk4, E::menuk5, E::menuk6, E::menuk7, E::menuk8, E::menuk9};
   for (int i = 0; i < 9; ++i) {
     std::string stored = "menuk" + std::to_string(i + 1) + ".bmp";
-    b.picture(menu[i], 360 + 80 * (i / 3), 250 + 50 * (i % 3), 80, 50, false, stored.c_str(), false, true);
+    b.picture(kMenuButtons[i], 360 + 80 * (i / 3), 250 + 50 * (i % 3), 80, 50, false, stored.c_str(), false, true);
   }
 
   // Message window.
@@ -81,8 +72,7 @@ void buildCatalogue(ScreenModel& s) {
   const E spare[] = {E::_lab19, E::_lab20, E::_lab21, E::_lab22};
   for (int i = 0; i < 4; ++i) b.label(spare[i], 110, 272 + 32 * i, 7, 24, "", message, Align::Left, true, true);
   b.picture(E::kaow, 3, 280, 100, 100, true, nullptr, false, true);
-  const E lines[] = {E::mes1, E::mes2, E::mes3, E::mes4};
-  for (int i = 0; i < 4; ++i) b.label(lines[i], 110, 280 + 24 * i, 7, 24, "", message, Align::Left, true, true);
+  for (int i = 0; i < 4; ++i) b.label(kMessageLines[i], 110, 280 + 24 * i, 7, 24, "", message, Align::Left, true, true);
 
   // Weather and day.
   b.picture(E::tenw, 477, 8, 100, 100, true, nullptr, false, false);
@@ -106,45 +96,33 @@ void buildCatalogue(ScreenModel& s) {
   b.label(E::kanek, 561, 215, 40, 27, "20", number, Align::Right);
 
   // Pots and their name plates.
-  const E pots[] = {E::ueki1, E::ueki2, E::ueki3};
-  const E plates[] = {E::namep1, E::namep2, E::namep3};
   const int potX[] = {66, 180, 294}, plateX[] = {72, 182, 296};
   for (int i = 0; i < 3; ++i) {
-    b.picture(pots[i], potX[i], 100, 100, 100, true, "ueki.bmp", false, true);
-    b.panel(plates[i], plateX[i], 208, 90, 28, "", font(faces::pMincho, 16, colors::black, true), Align::Center);
+    b.picture(kPots[i], potX[i], 100, 100, 100, true, "ueki.bmp", false, true);
+    b.panel(kPlates[i], plateX[i], 208, 90, 28, "", font(faces::pMincho, 16, colors::black, true), Align::Center);
   }
 
   // Weather-kind buttons and their count labels.
-  const E buttons[] = {E::bhutu, E::bhare, E::bkumo, E::bame, E::bkami, E::byuki, E::bten, E::bhyou, E::bniji};
-  const E counts[] = {E::khutu, E::khare, E::kkumo, E::kame, E::kkami, E::kyuki, E::kten, E::khyou, E::kniji};
   const Font countFont = font(faces::serif, 24, colors::black, false, true);
   for (int k = 0; k < 9; ++k) {
     int x = 64 + 112 * (k % 3), y = 56 + 64 * (k / 3);
-    Element& button = b.picture(buttons[k], x, y, k == 0 ? 90 : 89, k == 0 ? 35 : 33, true,
+    Element& button = b.picture(kWeatherButtons[k], x, y, k == 0 ? 90 : 89, k == 0 ? 35 : 33, true,
                                 k == 0 ? "bthutu.bmp" : nullptr, false, true);
     // Every seed and fruit picture is 90 × 35, as the normal seed's button: the place of each.
     button.placeWidth = 90;
     button.placeHeight = 35;
-    b.label(counts[k], x + 40, y + 32, 49, 27, "000", countFont, Align::Right);
+    b.label(kWeatherCounts[k], x + 40, y + 32, 49, 27, "000", countFont, Align::Right);
   }
 
   // Accessory-kind buttons, the 24 accessory buttons and their counts.
-  const E kinds[] = {E::bak, E::bab, E::ban, E::bay};
   const char* const kindPictures[] = {"bak.bmp", "bab.bmp", "ban.bmp", "bay.bmp"};
-  for (int k = 0; k < 4; ++k) b.picture(kinds[k], 16, 50 + 50 * k, 90, 35, true, kindPictures[k], false, true);
-  const E variants[4][6] = {{E::bak1, E::bak2, E::bak3, E::bak4, E::bak5, E::bak6},
-                            {E::bab1, E::bab2, E::bab3, E::bab4, E::bab5, E::bab6},
-                            {E::ban1, E::ban2, E::ban3, E::ban4, E::ban5, E::ban6},
-                            {E::bay1, E::bay2, E::bay3, E::bay4, E::bay5, E::bay6}};
-  const E variantCounts[4][6] = {{E::kak1, E::kak2, E::kak3, E::kak4, E::kak5, E::kak6},
-                                 {E::kab1, E::kab2, E::kab3, E::kab4, E::kab5, E::kab6},
-                                 {E::kan1, E::kan2, E::kan3, E::kan4, E::kan5, E::kan6},
-                                 {E::kay1, E::kay2, E::kay3, E::kay4, E::kay5, E::kay6}};
+  for (int k = 0; k < 4; ++k) b.picture(kKindButtons[k], 16, 50 + 50 * k, 90, 35, true, kindPictures[k], false, true);
   const Font smallCount = font(faces::serif, 16, colors::black, true, true);
   for (int k = 0; k < 4; ++k)
     for (int v = 0; v < 6; ++v) {
-      b.picture(variants[k][v], 112 + 56 * v, 50 + 50 * k, 30, 30, true, accessoryIcon(k, v), false, true);
-      b.label(variantCounts[k][v], 120 + 56 * v, 80 + 50 * k, 28, 19, "00", smallCount, Align::Right);
+      const int i = k * kVariants + v;
+      b.picture(kAccessoryButtons[i], 112 + 56 * v, 50 + 50 * k, 30, 30, true, kAccessory[i].icon, false, true);
+      b.label(kAccessoryCounts[i], 120 + 56 * v, 80 + 50 * k, 28, 19, "00", smallCount, Align::Right);
     }
 
   // Dialogue buttons: their pictures are loaded each time they are shown.
@@ -160,11 +138,9 @@ void buildCatalogue(ScreenModel& s) {
     b.label(marks[i], markX[i], markY[i], 14, 24, "\\", font(faces::pMincho, 24, colors::black, true));
 
   // Worn-accessory panel.
-  const E wornNames[] = {E::ld1, E::ld2, E::ld3, E::ld4};
-  const E wornPictures[] = {E::wd1, E::wd2, E::wd3, E::wd4};
   for (int i = 0; i < 4; ++i) {
-    b.label(wornNames[i], 176, 48 + 56 * i, 38, 21, "なし", font(faces::pMincho, 21, colors::black, true));
-    b.picture(wornPictures[i], 120, 32 + 56 * i, 50, 50, true, nullptr, false, false);
+    b.label(kWornNames[i], 176, 48 + 56 * i, 38, 21, "なし", font(faces::pMincho, 21, colors::black, true));
+    b.picture(kWornPictures[i], 120, 32 + 56 * i, 50, 50, true, nullptr, false, false);
   }
 
   // Contest portraits, and three spare pictures on the same spots that are never shown.
@@ -193,8 +169,7 @@ void buildCatalogue(ScreenModel& s) {
   b.label(E::_lab126, 40, 40, 7, 19, "", credit);
 
   // Timers and the menu.
-  const E timers[] = {E::Timer1, E::Timer2, E::Timer3, E::Timer4, E::Timer5, E::Timer6, E::Timer7, E::Timer8};
-  for (E t : timers) s.define(t, Kind::Timer, 0, 0, 0, 0).interval = 100;
+  for (E t : kTimers) s.define(t, Kind::Timer, 0, 0, 0, 0).interval = 100;
   const struct {
     E id;
     const char* caption;

@@ -53,28 +53,33 @@ void finishMaking(TForm1& f, int skillGain, const char* line1, const char* line2
 
 }  // namespace
 
-void TForm1::seedMaker(int kind) {
+namespace workshop {
+
+void seedMaker(TForm1& f, int kind) {
+  GameState& gs = f.state();
   const auto k = static_cast<std::size_t>(kind);
-  if (at(gs, 0, 3, 0) && gs.seedFruit == kind) {
+  if (at(gs, SeedFruitQuestion) && gs.seedFruit == kind) {
     const OneFruit& rule = kOneFruit[k];
     int seeds = rule.base;
-    if (rule.spread > 0) seeds -= randomInt() % rule.spread;
+    if (rule.spread > 0) seeds -= f.randomInt() % rule.spread;
     addSaturating(gs.seedCount[k], seeds);
     addSaturating(gs.fruitCount[k], -1);
-    moveTo(gs, 0, 4, 0);
+    moveTo(gs, SeedsMade);
     gs.seedFruit = NoWeather;
-    finishMaking(*this, rule.skillGain, rule.line, "");
-    report(GameEventKind::SeedsMade);
+    finishMaking(f, rule.skillGain, rule.line, "");
+    f.report(GameEventKind::SeedsMade);
   }
-  if (kind >= Cloudy && kind <= SunShower && at(gs, 0, 1, 2) && gs.speciesFruit == kind) {
+  if (kind >= Cloudy && kind <= SunShower && at(gs, PairQuestion) && gs.speciesFruit == kind) {
     const NewSpecies& rule = kNewSpecies[k - Cloudy];
     addSaturating(gs.seedCount[static_cast<std::size_t>(rule.target)], 1);
     addSaturating(gs.fruitCount[k], -2);
-    moveTo(gs, 0, 1, 3);
+    moveTo(gs, SpeciesMade);
     gs.speciesFruit = NoWeather;
-    finishMaking(*this, rule.target + 1, rule.line1, rule.line2);
-    report(GameEventKind::NewSpecies);
+    finishMaking(f, rule.target + 1, rule.line1, rule.line2);
+    f.report(GameEventKind::NewSpecies);
   }
 }
+
+}  // namespace workshop
 
 }  // namespace tenrali

@@ -5,31 +5,26 @@
 
 namespace tenrali::workshop {
 
-// The dialogue stands in three fields: the accessory path, the seed path and the new-species
-// path. Every step looks at all three together, so a value one path shares with another (the
-// accessory path sits at 0 through the whole seed path, the seed path at 1 through the whole
-// new-species path) never lets a step of one path act in the other.
-inline bool at(const GameState& s, int accessory, int seed, int species) {
-  return s.accessoryMakeState == accessory && s.seedMakeState == seed && s.speciesMakeState == species;
-}
-inline void moveTo(GameState& s, int accessory, int seed, int species) {
-  s.accessoryMakeState = accessory;
-  s.seedMakeState = seed;
-  s.speciesMakeState = species;
-}
-// The workshop is closed: no step matches these.
-inline constexpr int kAccessoryIdle = 8, kSeedIdle = 7, kSpeciesIdle = 6;
+// Where the dialogue stands: at(state, step) and moveTo(state, step) over the named steps of
+// state/workshop_steps.h.
 
-// Some fruit of any kind; two fruits of a kind that pairs into a new species (cloudy..sun-shower).
-bool anyFruit(const GameState& s);
+// The steps of the dialogue: each takes its share of the shared buttons' clicks.
+void onLeft(TForm1& f);   // bsen1: an accessory, seeds from one fruit, or OK after a making
+void onRight(TForm1& f);  // bsen2: seeds, or a new species
+void onYes(TForm1& f);
+void onNo(TForm1& f);
+// A weather-kind button while the fruit for an accessory, or for seeds or a pair, is chosen.
+void fruitChoice(TForm1& f, int kind);
+void seedFruitChoice(TForm1& f, int kind);
+// A kind button while the accessory kind is chosen.
+void kindStep(TForm1& f, int kind);
+// The makers the yes of a question runs: seeds (then a new species) from fruit kind `kind`, and
+// accessory `index`.
+void seedMaker(TForm1& f, int kind);
+void accessoryMaker(TForm1& f, int index);
+
+// Two fruits of a kind that pairs into a new species (cloudy..sun-shower).
 bool anyPair(const GameState& s);
-
-// The fruit kind accessory i (0..23) is made from: hair ornaments and rings take normal, sunny,
-// rain, snow, hail and rainbow fruits, bracelets and necklaces normal, cloudy, thunder,
-// sun-shower, hail and rainbow fruits, variant by variant.
-int accessoryFruit(int index);
-// Whether accessory kind 0..3 has a variant made from this fruit.
-bool kindTakesFruit(int kind, int fruit);
 
 // The screens of the workshop: each sets what is shown and says its line. They leave the three
 // state fields alone, except Closed, which puts the workshop back to idle.

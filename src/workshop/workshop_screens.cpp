@@ -1,13 +1,7 @@
 // The screens of the workshop dialogue: what each one shows and what the hero says on it.
-#include <algorithm>
-
 #include "workshop/workshop.h"
 
 namespace tenrali::workshop {
-
-bool anyFruit(const GameState& s) {
-  return std::any_of(s.fruitCount.begin(), s.fruitCount.end(), [](std::int32_t c) { return c > 0; });
-}
 
 bool anyPair(const GameState& s) {
   for (int k = Cloudy; k <= SunShower; ++k)
@@ -113,7 +107,7 @@ void screenClosed(TForm1& f) {
   f.showPots();
   f.hideYesNo();
   f.showMenuButtons();
-  moveTo(f.state(), kAccessoryIdle, kSeedIdle, kSpeciesIdle);
+  moveTo(f.state(), Closed);
   f.sayHomePrompt();
   f.report(GameEventKind::WorkshopClosed);
 }

@@ -263,6 +263,24 @@ wait_for "$W" 1 title.png
 cp window.png title-window.png
 echo "ok: the title, as tenrali-play draws it, under a menu bar"
 
+# A second start while the window is open: a box saying so, no second window, status 1.
+FIRST=$PID
+"$TENRALI" 2>second.err &
+PID=$!
+n=0
+until BOX=$(xwininfo -root -tree | awk '/"Ｔｅｎｒａｌｉ！！"/ {print $1; exit}') && [ -n "$BOX" ]; do
+  n=$((n + 1)); [ $n -lt 300 ] || fail "no message box for a second start"
+  kill -0 "$PID" 2>/dev/null || { cat second.err; fail "a second start ended without a message box"; }
+  sleep 0.1
+done
+[ "$(xdotool search --name '^Ｔｅｎｒａｌｉ$' | wc -l)" = 1 ] || fail "a second start showed a second window"
+xdotool key --window "$BOX" Return 2>/dev/null
+wait_exit
+[ "$status" = 1 ] && grep -q '^tenrali: the game is already open in another window' second.err ||
+  { cat second.err; fail "a second start: status $status"; }
+PID=$FIRST
+echo "ok: a second start while the window is open says so in a box and ends with status 1"
+
 click "$W" 20 10                                   # "ゲーム"
 n=0
 until shot "$W" 1 x.png && ! same window.png title-window.png; do

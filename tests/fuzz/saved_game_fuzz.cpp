@@ -2,7 +2,7 @@
 // or refused with a SaveError. A game that is read writes itself back as text that reads to the
 // same game.
 #include "fuzz_checks.h"
-#include "heroine/heart_values.h"
+#include "state/accessories.h"
 #include "save/saved_game.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -10,17 +10,13 @@
 #include <unordered_map>
 
 #include "platform/fonts.h"
+#include "state/accessories.h"
 #include "state/saturating.h"
 
 namespace tenrali::test {
 
 namespace {
 
-constexpr E kTimers[8] = {E::Timer1, E::Timer2, E::Timer3, E::Timer4, E::Timer5, E::Timer6, E::Timer7, E::Timer8};
-constexpr E kMenu[9] = {E::menuk1, E::menuk2, E::menuk3, E::menuk4, E::menuk5,
-                        E::menuk6, E::menuk7, E::menuk8, E::menuk9};
-constexpr E kPots[4] = {E::count, E::ueki1, E::ueki2, E::ueki3};
-constexpr E kPlates[4] = {E::count, E::namep1, E::namep2, E::namep3};
 
 std::string triple(int a, int b, int c) {
   return "(" + std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(c) + ")";
@@ -79,7 +75,7 @@ int potSeed(const GameState& s, int p) { return p == 1 ? s.pot1Seed : p == 2 ? s
 int potGrowth(const GameState& s, int p) { return p == 1 ? s.pot1Growth : p == 2 ? s.pot2Growth : s.pot3Growth; }
 
 bool slotValueExists(int slot, int v) {
-  return v == 0 || std::find(kSlotValues[slot], kSlotValues[slot] + 6, v) != kSlotValues[slot] + 6;
+  return v == 0 || accessoryWornAt(slot, v) != kNoAccessory;
 }
 
 // The characters the web page's fonts carry: what the build gathered from our sources and data
@@ -168,7 +164,7 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
 
   // The menu: all nine buttons or none; only on an idle home screen; always there when nothing else is.
   int menuShown = 0;
-  for (E m : kMenu) menuShown += sm.isShown(m);
+  for (E m : kMenuButtons) menuShown += sm.isShown(m);
   if (menuShown != 0 && menuShown != 9) fail(std::to_string(menuShown) + " of the nine menu buttons shown");
   const bool menu = menuShown == 9;
   if (menu && open > 0) fail("the menu is on screen while a dialogue is open:" + openNames);
@@ -215,20 +211,18 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
   }
 
   // The worn panel shows what she wears: nothing, or the accessory of that slot's value.
-  constexpr E wornNames[4] = {E::ld1, E::ld2, E::ld3, E::ld4}, wornPictures[4] = {E::wd1, E::wd2, E::wd3, E::wd4};
   for (int k = 0; k < 4; ++k) {
-    if (!sm.isShown(wornNames[k])) continue;
-    const std::string& name = sm.get(wornNames[k]).caption;
+    if (!sm.isShown(kWornNames[k])) continue;
+    const std::string& name = sm.get(kWornNames[k]).caption;
     if (slots[k] == 0) {
-      if (name != "なし") fail(std::string(elementName(wornNames[k])) + " shows \"" + name + "\" on an empty slot");
+      if (name != "なし") fail(std::string(elementName(kWornNames[k])) + " shows \"" + name + "\" on an empty slot");
       continue;
     }
-    const int* values = kSlotValues[k];
-    const auto variant = std::find(values, values + 6, slots[k]) - values;
-    if (variant >= 6) continue;  // reported above
-    const auto& worn = s.accessoryTable[static_cast<std::size_t>(6 * k + variant)];
-    if (name != worn.name || (sm.isShown(wornPictures[k]) && sm.get(wornPictures[k]).picture != worn.picture))
-      fail(std::string(elementName(wornNames[k])) + " shows \"" + name + "\" for slot value " +
+    const int index = accessoryWornAt(k, slots[k]);
+    if (index == kNoAccessory) continue;  // reported above
+    const auto& worn = s.accessoryTable[static_cast<std::size_t>(index)];
+    if (name != worn.name || (sm.isShown(kWornPictures[k]) && sm.get(kWornPictures[k]).picture != worn.picture))
+      fail(std::string(elementName(kWornNames[k])) + " shows \"" + name + "\" for slot value " +
            std::to_string(slots[k]));
   }
 
@@ -262,10 +256,10 @@ std::vector<std::string> checkInvariants(const TForm1& f) {
     if (sm.get(E::tenp).caption != s.todayWeather.name || sm.get(E::tenw).picture != s.todayWeather.picture)
       fail("the weather panel does not show today's weather " + s.todayWeather.name);
     for (int p = 1; p <= 3; ++p) {
-      if (!sm.isShown(kPots[p])) fail(std::string(elementName(kPots[p])) + " hidden on the home screen");
+      if (!sm.isShown(kPots[p - 1])) fail(std::string(elementName(kPots[p - 1])) + " hidden on the home screen");
       const int seed = potSeed(s, p), stage = potGrowth(s, p);
-      const std::string& picture = sm.get(kPots[p]).picture;
-      const std::string& plate = sm.get(kPlates[p]).caption;
+      const std::string& picture = sm.get(kPots[p - 1]).picture;
+      const std::string& plate = sm.get(kPlates[p - 1]).caption;
       if (!within(seed, 0, 8)) {
         if (picture != "ueki.bmp" || (plate != "" && plate != "枯れ"))
           fail("empty pot " + std::to_string(p) + " shows " + picture + " \"" + plate + "\"");

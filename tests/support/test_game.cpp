@@ -48,23 +48,19 @@ void TestGame::startDay1With(const std::vector<std::pair<std::string, int>>& fie
     else *at = value;
   }
   ScreenModel& screen = sm();
-  const E pots[4] = {E::count, E::ueki1, E::ueki2, E::ueki3};
-  const E plates[4] = {E::count, E::namep1, E::namep2, E::namep3};
   for (int p = 1; p <= 3; ++p) {
     const int seed = s().potSeed(p), stage = s().potGrowth(p);
     if (seed > 8) continue;
-    if (stage > 0) screen.loadPicture(pots[p], s().seedTable[static_cast<std::size_t>(3 * seed + stage - 1)].picture);
-    screen.setCaption(plates[p], s().seedTable[static_cast<std::size_t>(3 * seed)].name);
+    if (stage > 0) screen.loadPicture(kPots[p - 1], s().seedTable[static_cast<std::size_t>(3 * seed + stage - 1)].picture);
+    screen.setCaption(kPlates[p - 1], s().seedTable[static_cast<std::size_t>(3 * seed)].name);
   }
   // What she wears, in the worn panel.
-  const E names[4] = {E::ld1, E::ld2, E::ld3, E::ld4}, pictures[4] = {E::wd1, E::wd2, E::wd3, E::wd4};
   for (int k = 0; k < 4; ++k) {
-    const int* values = kSlotValues[k];
-    const auto variant = std::find(values, values + 6, s().slotValue(k)) - values;
-    if (variant == 6) continue;
-    const AccessoryRecord& worn = s().accessoryTable[static_cast<std::size_t>(6 * k + variant)];
-    screen.setCaption(names[k], worn.name);
-    screen.loadPicture(pictures[k], worn.picture);
+    const int index = accessoryWornAt(k, s().slotValue(k));
+    if (index == kNoAccessory) continue;
+    const AccessoryRecord& worn = s().accessoryTable[static_cast<std::size_t>(index)];
+    screen.setCaption(kWornNames[k], worn.name);
+    screen.loadPicture(kWornPictures[k], worn.picture);
   }
   form_->refreshStatus();
 }

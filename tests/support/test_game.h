@@ -7,16 +7,12 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "data/picture_files.h"
+#include "ui/picture_files.h"
 #include "platform/file_source.h"
 #include "platform/fonts.h"
+#include "state/accessories.h"
 
 namespace tenrali::test {
-
-// The heart values of the six accessories of each slot (hair ornament, bracelet, necklace, ring),
-// by variant.
-inline constexpr int kSlotValues[4][6] = {
-    {2, 4, 8, 14, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 6, 12, 16, 18, 20}, {2, 4, 8, 14, 18, 20}};
 
 // The fonts, opened once for the whole test run.
 FontLibrary& sharedFonts();

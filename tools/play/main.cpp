@@ -10,7 +10,7 @@
 #include "app/form1.h"
 #include "app/recorded_play.h"
 #include "data/data_files.h"
-#include "data/picture_files.h"
+#include "ui/picture_files.h"
 #include "data/png.h"
 #include "data/quoted.h"
 #include "json.h"
@@ -247,7 +247,7 @@ int main(int argc, char** argv) {
       try {
         seed = static_cast<std::uint32_t>(playNumber(argv[++i], 0, 4294967295LL));
       } catch (const PlayError& e) {
-        std::cerr << "tenrali-play: --seed: " << e.what << '\n';
+        std::cerr << "tenrali-play: --seed: " << e.what() << '\n';
         return 2;
       }
     } else if (arg == "--sound-log") {
@@ -288,16 +288,16 @@ int main(int argc, char** argv) {
         }
       } catch (const PlayError& e) {
         flushAnswers();
-        std::cerr << "tenrali-play: line " << script.lineNumber() << ": " << e.what << '\n';
+        std::cerr << "tenrali-play: line " << script.lineNumber() << ": " << e.what() << '\n';
         return 2;
       }
     }
     flushAnswers();
   } catch (const AnswerError& e) {
-    std::cerr << "tenrali-play: " << e.what << '\n';
+    std::cerr << "tenrali-play: " << e.what() << '\n';
     return 1;
   } catch (const PlayError& e) {
-    std::cerr << "tenrali-play: " << e.what << '\n';
+    std::cerr << "tenrali-play: " << e.what() << '\n';
     return 2;
   } catch (const DataError& e) {
     std::cerr << "tenrali-play: " << e.what() << '\n';

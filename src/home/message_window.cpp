@@ -17,7 +17,7 @@ void TForm1::sayMessage(const std::string& portrait, const std::string& speaker,
 }
 
 void TForm1::setMessageColor(Rgb color) {
-  for (E line : {E::mes1, E::mes2, E::mes3, E::mes4}) sm.setFontColor(line, color);
+  for (E line : kMessageLines) sm.setFontColor(line, color);
 }
 
 void TForm1::sayHomePrompt() { sayMessage("usam1.bmp", "トルン", "「なにをやろう", "かな？」", ""); }
@@ -83,7 +83,7 @@ void TForm1::advanceMessage() {
     sayMessage("usam4.bmp", "トルン", "「絶対　つくって", "　みせるぞっ！」", "");
     drawWeather();
     showHomeScreen();
-    gs.contestStage = 1;
+    gs.contestStage = contest_stage::First;
   }
   if (arrivalRuns()) {
     // A click during a contest's arrival scene goes straight to the contest day.

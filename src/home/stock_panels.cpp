@@ -4,15 +4,6 @@
 
 namespace tenrali {
 
-namespace {
-const char* const kSeedPictures[9] = {"bthutu.bmp", "bthare.bmp", "btkumo.bmp", "btame.bmp", "btkami.bmp",
-                                      "btyuki.bmp", "btten.bmp",  "bthyou.bmp", "btniji.bmp"};
-const char* const kFruitPictures[9] = {"bmhutu.bmp", "bmhare.bmp", "bmkumo.bmp", "bmame.bmp", "bmkami.bmp",
-                                       "bmyuki.bmp", "bmten.bmp",  "bmhyou.bmp", "bmniji.bmp"};
-constexpr E kWornPictures[4] = {E::wd1, E::wd2, E::wd3, E::wd4};
-constexpr E kWornNames[4] = {E::ld1, E::ld2, E::ld3, E::ld4};
-}  // namespace
-
 void TForm1::hideWeatherButtons() {
   for (E e : kWeatherButtons) sm.hide(e);
   for (E e : kWeatherCounts) sm.hide(e);

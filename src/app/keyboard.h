@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "ui/click_stops.h"
+#include "app/click_stops.h"
 
 namespace tenrali {
 

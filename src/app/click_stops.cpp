@@ -1,4 +1,4 @@
-#include "ui/click_stops.h"
+#include "app/click_stops.h"
 
 #include <algorithm>
 #include <optional>

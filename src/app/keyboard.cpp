@@ -1,4 +1,4 @@
-#include "ui/keyboard.h"
+#include "app/keyboard.h"
 
 #include <algorithm>
 #include <array>

@@ -4,11 +4,6 @@
 
 namespace tenrali {
 
-namespace {
-constexpr E kMenuButtons[9] = {E::menuk1, E::menuk2, E::menuk3, E::menuk4, E::menuk5,
-                               E::menuk6, E::menuk7, E::menuk8, E::menuk9};
-}
-
 void TForm1::showHomeScreen() {
   sm.show(E::subw2);
   sm.show(E::subw1);
@@ -33,7 +28,8 @@ void TForm1::hideHomeScreen() {
   hidePots();
   sm.hide(E::tenp);
   sm.show(E::ivent5);
-  for (E e : {E::Label1, E::Label2, E::Label3, E::Label4}) sm.hide(e);
+  for (E star : kStars) sm.hide(star);
+  sm.hide(E::Label4);
 }
 
 void TForm1::showMenuButtons() {
@@ -45,11 +41,13 @@ void TForm1::hideMenuButtons() {
 }
 
 void TForm1::showPots() {
-  for (E e : {E::ueki1, E::ueki2, E::ueki3, E::namep1, E::namep2, E::namep3}) sm.show(e);
+  for (E e : kPots) sm.show(e);
+  for (E e : kPlates) sm.show(e);
 }
 
 void TForm1::hidePots() {
-  for (E e : {E::ueki1, E::ueki2, E::ueki3, E::namep1, E::namep2, E::namep3}) sm.hide(e);
+  for (E e : kPots) sm.hide(e);
+  for (E e : kPlates) sm.hide(e);
 }
 
 void TForm1::refreshStatus() {

@@ -1,4 +1,4 @@
-#include "data/picture_files.h"
+#include "ui/picture_files.h"
 
 namespace tenrali {
 
