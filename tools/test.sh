@@ -23,8 +23,8 @@ stage "sanitizers: build and test"
 # The standard library's own checks too: an index past the end of a std::array stops the test.
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTENRALI_SANITIZE=ON -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS
 cmake --build build-sanitize -j"$jobs"
-# Under the sanitizers the real window starts several times slower, and its test has failed once in
-# a few runs on a loaded machine while waiting for a message box: a test that fails is run once more.
+# The window's test starts the real game under X servers of its own on a shared machine: a test
+# that fails is run once more (the first failure stays in the log).
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs" --repeat until-pass:2
 
 stage "sanitizers: random play"
