@@ -1,8 +1,8 @@
 #!/bin/sh
 # Builds the web page (tools/web/build.sh) and plays it in headless Chromium against the headless
-# game's pictures (tests/web/page_test.py). Kept apart from tools/test.sh: Emscripten and Chromium
-# are large, and the libraries take minutes the first time. Once the page is built, ctest plays it
-# too (the test web_page; skipped while there is no page).
+# game's pictures (tests/web/page_test.py). The last stage of tools/test.sh; on its own, it is the
+# quick way to test the page after a change. Once the page is built, ctest plays it too (the test
+# web_page; skipped while there is no page).
 #   sh tools/web/test.sh
 set -eu
 cd "$(dirname "$0")/../.."
