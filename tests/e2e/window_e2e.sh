@@ -33,17 +33,17 @@ if [ -z "${TENRALI_E2E_PART:-}" ]; then
   # Each part in an X server of its own, whose own words are kept for a failure to show.
   XLOG=$(mktemp); export XLOG
   trap 'rm -f "$XLOG"' EXIT
-  part() {
+  in_server() {
     screen=$1 name=$2; shift 2
     # -noreset: a server left by its last client starts over, and drops whoever connects meanwhile.
     xvfb-run -a -e "$XLOG" -s "-screen 0 $screen -noreset" env TENRALI_E2E_PART="$name" "$@"
   }
   # A common screen, then a large one on which the game doubles its picture by itself.
-  part 1024x768x24 common sh "$0" "$@"
+  in_server 1024x768x24 common sh "$0" "$@"
   # SDL draws its message box with the X server's core fonts: a server without them gets the game's own box.
-  part "1024x768x24 -fp built-ins" nofonts sh "$0" "$@"
-  part 1024x768x24 keys sh "$0" "$@"
-  part 3840x2160x24 large sh "$0" "$@"
+  in_server "1024x768x24 -fp built-ins" nofonts sh "$0" "$@"
+  in_server 1024x768x24 keys sh "$0" "$@"
+  in_server 3840x2160x24 large sh "$0" "$@"
   exit 0
 fi
 
