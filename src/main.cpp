@@ -120,9 +120,9 @@ int main(int argc, char** argv) {
   }
   // One window at a time keeps the player's game (a replay keeps nothing): a second start, from
   // a launcher clicked twice, says so and goes instead of saving over the first window's game.
+  const std::string folder = saveFolder();
   std::optional<FolderLock> saveLock;
   if (!replay) {
-    const std::string folder = saveFolder();
     saveLock.emplace(folder);
     if (saveLock->heldElsewhere()) {
       reportError("the game is already open in another window, which keeps the game in " + quoted(folder, 200) +
@@ -175,7 +175,7 @@ int main(int argc, char** argv) {
     std::optional<SaveKeeper> keeper;
     if (!replay) {
       SDL_Window* parent = window->sdl();
-      keeper.emplace(game->form, saveFolder(), [parent](const std::string& line) { reportWarning(line, parent); });
+      keeper.emplace(game->form, folder, [parent](const std::string& line) { reportWarning(line, parent); });
       keeper->start();
       loop.setSaveKeeper(&*keeper);
     }

@@ -5,25 +5,13 @@
 
 #include "cp932_table.h"  // written by tools/web/cp932_table.py
 #include "data/cp932.h"
+#include "data/utf8.h"
 
 namespace tenrali {
 
 namespace {
 
 namespace t = cp932_table;
-
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
 
 // The next character of well-formed UTF-8 (no overlong forms, no surrogates), or false.
 bool nextUtf8(std::string_view s, std::size_t& i, char32_t& cp) {
